@@ -114,6 +114,8 @@ QString Format(double value, const QString& pattern)
         return FormatText(QString::number(value), pattern);
     if (std::isnan(value))
         return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
     const NumberPattern p = parse(pattern);
     if (p.intPart.isEmpty() && p.fracPart.isEmpty() && !p.point)
         return pattern;

@@ -38,6 +38,7 @@ TEST(Format, NumberPatterns)
         {7.0, "#  ", "7  "},
         {1.0, "0.0000", "1.0000"},
         {2.5, "0", "3"},
+        {1.0 / 0.0, "0.00", "Infinity"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Format(c.value, QString::fromUtf8(c.pattern)), QString::fromUtf8(c.expected))
