@@ -11,6 +11,7 @@
 #include <QJsonValue>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -113,7 +114,9 @@ QJsonArray KekkaFileJson(const QString& path, const QString& code)
     if (!KekkaBlockCodes(path, &codes))
         return out;
     // "5" asks for the block 05KBGN, as the load itself does.
-    const QString wanted = IsNumeric(code) ? Format(CDbl(code), QStringLiteral("00")) : code;
+    QString wanted = code;
+    if (IsNumeric(code) && std::fabs(CDbl(code)) < 1e9)
+        wanted = Format(CDbl(code), QStringLiteral("00"));
     for (const QString& c : codes) {
         if (!wanted.isEmpty() && c != wanted)
             continue;

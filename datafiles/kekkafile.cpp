@@ -11,6 +11,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -107,8 +108,8 @@ const char* FindBlock(const QByteArray& bytes, const QByteArray& marker)
         while (b > data && b[-1] != '\r' && b[-1] != '\n')
             --b;
         LineCursor cursor(b, end);
-        const char* lb;
-        const char* le;
+        const char* lb = nullptr;
+        const char* le = nullptr;
         cursor.next(lb, le);
         if (TrimmedEquals(lb, le, marker)) {
             const char* after = le;
@@ -121,6 +122,16 @@ const char* FindBlock(const QByteArray& bytes, const QByteArray& marker)
         from = h + 1;
     }
     return nullptr;
+}
+
+// The code as written in the block markers: two digits ("5" -> "05"). Absurd numbers such as
+// "1e400" are kept as given; they name no block.
+QString BlockCode(const QString& code)
+{
+    if (!IsNumeric(code))
+        return code;
+    const double value = CDbl(code);
+    return std::fabs(value) < 1e9 ? Format(value, QStringLiteral("00")) : code;
 }
 
 enum class Bet { None, Tansyo, Fukusyo, Renfuku, Rentan, SanRenfuku, SanRentan, KakuRenfuku };
@@ -188,8 +199,7 @@ bool cKekkaFile::FileLoad(const QString& kyoteijyo_code, const QString& filename
     if (!ReadFileBytes(filename, &bytes))
         RaiseError(ErrFileAccess);
 
-    const QString code = IsNumeric(kyoteijyo_code) ? Format(CDbl(kyoteijyo_code), QStringLiteral("00"))
-                                                   : kyoteijyo_code;
+    const QString code = BlockCode(kyoteijyo_code);
     const QByteArray beginMarker = TextToCp932(code + QStringLiteral("KBGN"));
     const QByteArray endMarker = TextToCp932(code + QStringLiteral("KEND"));
 
@@ -203,8 +213,8 @@ bool cKekkaFile::FileLoad(const QString& kyoteijyo_code, const QString& filename
     Race* current = nullptr;
     int position = 0;  // result line counter of the current race
     int pairsLeft = 0; // quinella-place pair lines still expected after the 拡連複 line
-    const char* lb;
-    const char* le;
+    const char* lb = nullptr;
+    const char* le = nullptr;
     while (cursor.next(lb, le)) {
         if (TrimmedEquals(lb, le, endMarker))
             break;

@@ -156,6 +156,12 @@ TEST_F(KekkaFileTest, FindsTheBlockOfACodeGivenWithoutLeadingZero)
     EXPECT_EQ(k.RaceTime(1, 1), QStringLiteral("1.49.7"));
     EXPECT_EQ(k.RaceTime(1, 4), QStringLiteral(" .  . "));
 
+    // Codes that are no stadium number name no block.
+    for (const char* code : {"1e400", "-5", "abc", "", "５"}) {
+        EXPECT_FALSE(k.FileLoad(QString::fromUtf8(code), path, false)) << code;
+        EXPECT_TRUE(ui.messages.isEmpty());
+    }
+
     ASSERT_TRUE(k.FileLoad(QStringLiteral("04"), path, false));
     EXPECT_EQ(k.RaceNumbers(), 2);
     EXPECT_EQ(k.Order(1, 2), QStringLiteral("01"));
