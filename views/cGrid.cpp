@@ -92,9 +92,13 @@ QString cGrid::FormatCellText(const GridCell& cell)
             return value; // beyond double range: nothing sensible to format
         return Format(number, pattern);
     }
-    const QDateTime dt = parseDateTime(value);
-    if (dt.isValid())
-        return FormatDateTime(dt, pattern);
+    static const QString dateTokens = QStringLiteral("ymdhnsYMDHNS");
+    const bool datePattern = std::any_of(pattern.begin(), pattern.end(), [](QChar c) { return dateTokens.contains(c); });
+    if (datePattern) {
+        const QDateTime dt = parseDateTime(value);
+        if (dt.isValid())
+            return FormatDateTime(dt, pattern);
+    }
     return value; // text that is neither number nor date is shown as it is
 }
 

@@ -373,6 +373,7 @@ TEST(GridProperties, CellTextAppliesTheFormat)
         {"ab", "@@@@", "  ab"},
         {"2024/1/5", "yyyymmdd", "20240105"},
         {"9:05", "hh:nn", "09:05"},
+        {"9:05", "0.0", "9:05"},        // a time under a number pattern stays as it is
         {"1e999", "0.0", "1e999"},      // beyond double: left alone
         {"12.5", "", "12.5"},
     };
