@@ -10,6 +10,7 @@
 
 #include <QByteArrayView>
 #include <QFileInfo>
+#include <QHash>
 #include <QStringView>
 
 #include <algorithm>
@@ -44,35 +45,6 @@ QByteArray readWhole(const QString& path)
     return bytes;
 }
 
-// Walks the lines of file bytes the way SplitLines cuts them (CR LF, lone LF or lone CR),
-// without copying them.
-class LineCursor {
-public:
-    explicit LineCursor(const QByteArray& bytes) : p_(bytes.constData()), end_(p_ + bytes.size()) {}
-
-    bool next(QByteArrayView* line)
-    {
-        if (p_ >= end_)
-            return false;
-        const char* start = p_;
-        const char* q = start;
-        while (q < end_ && *q != '\n' && *q != '\r')
-            ++q;
-        *line = QByteArrayView(start, q - start);
-        if (q < end_) {
-            if (*q == '\r' && q + 1 < end_ && q[1] == '\n')
-                ++q;
-            ++q;
-        }
-        p_ = q;
-        return true;
-    }
-
-private:
-    const char* p_;
-    const char* end_;
-};
-
 QString decode(QByteArrayView line)
 {
     return Cp932ToText(line.data(), line.size());
@@ -99,6 +71,64 @@ QByteArrayView trimBlanks(QByteArrayView s)
     return s.sliced(b, e - b);
 }
 
+// Walks the lines of file bytes the way SplitLines cuts them (CR LF, lone LF or lone CR),
+// without copying them.
+class LineCursor {
+public:
+    explicit LineCursor(const QByteArray& bytes) : p_(bytes.constData()), end_(p_ + bytes.size()) {}
+
+    // Finds the next line that, without its surrounding blanks, is `mark` (plain ASCII), and
+    // moves behind it. The mark is searched in the whole rest at once, then its line checked.
+    bool skipPastMarkLine(QByteArrayView mark)
+    {
+        const QByteArrayView rest(p_, end_ - p_);
+        for (qsizetype from = 0;;) {
+            const qsizetype at = rest.indexOf(mark, from);
+            if (at < 0)
+                return false;
+            const char* start = p_ + at;
+            while (start > p_ && start[-1] != '\n' && start[-1] != '\r')
+                --start;
+            const char* stop = p_ + at + mark.size();
+            while (stop < end_ && *stop != '\n' && *stop != '\r')
+                ++stop;
+            if (trimBlanks(QByteArrayView(start, stop - start)) == mark) {
+                p_ = stop;
+                skipLineEnd();
+                return true;
+            }
+            from = at + 1;
+        }
+    }
+
+    bool next(QByteArrayView* line)
+    {
+        if (p_ >= end_)
+            return false;
+        const char* start = p_;
+        const char* q = start;
+        while (q < end_ && *q != '\n' && *q != '\r')
+            ++q;
+        *line = QByteArrayView(start, q - start);
+        p_ = q;
+        skipLineEnd();
+        return true;
+    }
+
+private:
+    void skipLineEnd()
+    {
+        if (p_ < end_) {
+            if (*p_ == '\r' && p_ + 1 < end_ && p_[1] == '\n')
+                ++p_;
+            ++p_;
+        }
+    }
+
+    const char* p_;
+    const char* end_;
+};
+
 // 1-based piece of a line that never fails, like Mid.
 QStringView midView(QStringView s, qsizetype start, qsizetype length)
 {
@@ -113,19 +143,69 @@ bool containsBytes(QByteArrayView hay, QByteArrayView needle)
     return !needle.isEmpty() && hay.indexOf(needle) >= 0;
 }
 
+// The usual column: blanks, digits with at most one point, blanks. Its value is the quotient
+// of two exactly held integers, which rounds exactly like the full text conversion.
+bool plainDecimal(QStringView text, double* value)
+{
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    qsizetype b = 0, e = text.size();
+    while (b < e && text[b] == QLatin1Char(' '))
+        ++b;
+    while (e > b && text[e - 1] == QLatin1Char(' '))
+        --e;
+    quint64 mantissa = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (qsizetype i = b; i < e; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            if (digits == 15)
+                return false;
+            mantissa = mantissa * 10 + (c - u'0');
+            ++digits;
+            decimals += point;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0)
+        return false;
+    *value = double(mantissa) / kPow10[decimals];
+    return true;
+}
+
 // Numbers of the fixed columns: blanks around the digits are allowed, anything else that is
 // not a number is a type mismatch.
+double columnNumber(QStringView text)
+{
+    double v = 0;
+    return plainDecimal(text, &v) ? v : CDbl(text.toString());
+}
+
 int toInt16(QStringView text)
 {
-    return CInt(CDbl(text.toString()));
+    return CInt(columnNumber(text));
 }
 
 float toSingle(QStringView text)
 {
-    const double v = CDbl(text.toString());
+    const double v = columnNumber(text);
     if (std::fabs(v) > double(FLT_MAX))
         RaiseError(ErrOverflow);
     return float(v);
+}
+
+// Hayami may be blank (no other race).
+int optionalInt16(QStringView text)
+{
+    double v = 0;
+    if (plainDecimal(text, &v))
+        return CInt(v);
+    const QString t = text.toString();
+    return IsNumeric(t) ? CInt(CDbl(t)) : 0;
 }
 
 // Day, month and year of the date line: full-width digits count as digits.
@@ -330,11 +410,11 @@ bool cBangumiFile::readBlock(const QByteArray& bytes, const QString& code)
     LineCursor cursor(bytes);
     QByteArrayView raw;
     bool found = false;
-    while (cursor.next(&raw)) {
-        if (isMark(raw, beginBytes, beginText)) {
-            found = true;
-            break;
-        }
+    if (asciiCode) {
+        found = cursor.skipPastMarkLine(beginBytes);
+    } else {
+        while (!found && cursor.next(&raw))
+            found = isMark(raw, beginBytes, beginText);
     }
     if (!found) {
         ui_.ShowMessage(QStringLiteral("競艇場コードが見つかりません。\r\nCode: ") + code + QLatin1Char('#'),
@@ -424,8 +504,7 @@ void cBangumiFile::readEntry(const QString& line)
     e.boatNo = trimBlanks(midView(s, 50, 3)).toString();
     e.boatFSyoritu = toSingle(midView(s, 53, 6));
     e.seiseki = midView(s, 60, 12).toString();
-    const QString hayami = midView(s, 72, 2).toString();
-    e.hayami = IsNumeric(hayami) ? CInt(CDbl(hayami)) : 0;
+    e.hayami = optionalInt16(midView(s, 72, 2));
     entries_[size_t(raceNumbers_ - 1)][size_t(frame - 1)] = std::move(e);
 }
 
@@ -473,20 +552,19 @@ void cBangumiFile::computeDerived()
             e.tokutenritu = TokutenrituOf(e.seiseki);
 
     // Competition ranks of the racers' scores; every entry with an equal score shares the rank.
+    // The score of a list entry is the one of its first entry in race-major order: walking
+    // backwards, the first entry is the last one stored.
+    QHash<QString, float> firstScore;
+    firstScore.reserve(races * kFrames);
+    for (int r = races - 1; r >= 0; --r)
+        for (int w = kFrames - 1; w >= 0; --w) {
+            const Entry& e = entries_[size_t(r)][size_t(w)];
+            firstScore.insert(e.sensyuNo, e.tokutenritu);
+        }
     std::vector<float> scores;
     scores.reserve(size_t(participants_.size()));
-    for (const QString& no : participants_) {
-        float score = 0;
-        bool done = false;
-        for (int r = 0; r < races && !done; ++r)
-            for (const Entry& e : entries_[size_t(r)])
-                if (e.sensyuNo == no) {
-                    score = e.tokutenritu;
-                    done = true;
-                    break;
-                }
-        scores.push_back(score);
-    }
+    for (const QString& no : participants_)
+        scores.push_back(firstScore.value(no, 0.0f));
     std::sort(scores.begin(), scores.end(), std::greater<float>());
     std::vector<int> ranks(scores.size());
     for (size_t i = 0; i < scores.size(); ++i)

@@ -329,6 +329,34 @@ TEST_F(BangumiLoad, DateLine)
     EXPECT_EQ(bangumi.TotalDay(), 2);
 }
 
+TEST_F(BangumiLoad, NumberColumns)
+{
+    struct Case {
+        QString zenkoku; // 5 wide
+        float value;     // -1: the load fails with a type mismatch
+    };
+    const Case cases[] = {
+        {QStringLiteral(" 6.53"), 6.53f}, {QStringLiteral("6.53 "), 6.53f}, {QStringLiteral("  .5"), 0.5f},
+        {QStringLiteral("  6."), 6.0f},   {QStringLiteral(" +6.5"), 6.5f},  {QStringLiteral("  1e1"), 10.0f},
+        {QStringLiteral("\t6.25"), 6.25f}, {QStringLiteral("00007"), 7.0f}, {QStringLiteral(" 6.5."), -1},
+        {QStringLiteral("  -  "), -1},    {QStringLiteral("     "), -1},   {QStringLiteral(" ６.5"), -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(qPrintable(c.zenkoku));
+        ui.messages.clear();
+        EntrySpec e;
+        e.zenkoku = c.zenkoku;
+        writeWorking(Block(QStringLiteral("05"), {RaceLine(1), e.line()}));
+        EXPECT_EQ(load(QStringLiteral("05")), c.value >= 0);
+        if (c.value >= 0) {
+            EXPECT_EQ(bangumi.SensyuZenkokuSyoritu(1, 1), c.value);
+        } else {
+            ASSERT_EQ(ui.messages.size(), 1);
+            EXPECT_TRUE(ui.messages[0].text.startsWith(QStringLiteral("型が一致しません。(Error code:13)")));
+        }
+    }
+}
+
 TEST(BangumiFormat, Grade)
 {
     struct Case {
