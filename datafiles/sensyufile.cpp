@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <new>
 #include <string_view>
@@ -19,84 +20,97 @@ namespace {
 
 const QString kReadErrorTitle = QStringLiteral("選手ファイル読み取りエラー");
 
-// A parse stops at the first numeric field that is not a number.
-struct ParseStop {};
+// Bytes a layout reads; the fan handbook's trailing home prefecture (bytes 411-416) is not used.
+constexpr int kRecordBytes = 410;
+constexpr int kOldRecordBytes = 403;
+constexpr int kParsedToTheEnd = std::numeric_limits<int>::max();
 
-// Cuts fields from the CP932 bytes of one record by 1-based byte positions. Bytes past the
-// end of a short record read as nothing.
+// Text fields: the same positions in both layouts.
+constexpr int kNoAt = 1, kNameKanjiAt = 5, kNameKanaAt = 21, kBirthplaceAt = 36, kClassAt = 40, kBirthAt = 42,
+              kBloodAt = 57, kClassOld1At = 161, kClassOld2At = 163, kClassOld3At = 165;
+
+// A parse stops at the first numeric field that is not a number (its byte position).
+struct ParseStop {
+    int position;
+};
+
+// Cuts numeric fields from the CP932 bytes of one record by 1-based byte positions. Bytes
+// past the end of a short record read as nothing.
 class Cutter {
 public:
-    Cutter(const char* data, qsizetype size) : p_(data), n_(size) {}
-
-    QString text(int start, int width) const
-    {
-        const char* f;
-        qsizetype len;
-        cut(start, width, &f, &len);
-        return Cp932ToText(f, len);
-    }
+    Cutter(const char* data, int size) : p_(data), n_(size) {}
 
     // 16-bit integer, rounded half to even like every conversion to an integer.
-    int integer(int start, int width) const
+    qint16 integer(int start, int width) const
     {
+        int plain;
+        if (digits(start, width, &plain))
+            return qint16(plain); // at most 4 digits: always in range
         const double v = std::nearbyint(number(start, width));
         if (!(v >= -32768.0 && v <= 32767.0))
-            throw ParseStop{};
-        return int(v);
+            throw ParseStop{start};
+        return qint16(v);
     }
 
     // Single-precision field divided by a scale.
     float real(int start, int width, float scale) const
     {
+        int plain;
+        if (digits(start, width, &plain))
+            return float(plain) / scale;
         const float v = float(number(start, width));
         if (!std::isfinite(v))
-            throw ParseStop{};
+            throw ParseStop{start};
         return v / scale;
     }
 
 private:
-    void cut(int start, int width, const char** f, qsizetype* len) const
+    // Blanks and plain digits are nearly every field: read them without decoding.
+    bool digits(int start, int width, int* value) const
     {
-        const qsizetype from = qsizetype(start) - 1;
-        if (from >= n_) {
-            *f = p_;
-            *len = 0;
-            return;
-        }
-        *f = p_ + from;
-        *len = std::min<qsizetype>(width, n_ - from);
+        const int from = start - 1;
+        if (width > 4 || from + width > n_)
+            return false;
+        const char* f = p_ + from;
+        int i = 0;
+        while (i < width && f[i] == ' ')
+            ++i;
+        const int first = i;
+        int v = 0;
+        while (i < width && unsigned(f[i] - '0') <= 9u)
+            v = v * 10 + (f[i++] - '0');
+        if (i == first)
+            return false;
+        while (i < width && f[i] == ' ')
+            ++i;
+        *value = v;
+        return i == width;
     }
 
+    // Anything else (signs, decimals, exponents, wide blanks) goes the general way.
     double number(int start, int width) const
     {
-        const char* f;
-        qsizetype len;
-        cut(start, width, &f, &len);
-        // Blanks and plain digits are nearly every field: read them without decoding.
-        qsizetype i = 0;
-        while (i < len && f[i] == ' ')
-            ++i;
-        qsizetype digits = 0;
-        int value = 0;
-        while (i < len && f[i] >= '0' && f[i] <= '9') {
-            value = value * 10 + (f[i] - '0');
-            ++digits;
-            ++i;
-        }
-        while (i < len && f[i] == ' ')
-            ++i;
-        if (i == len && digits > 0)
-            return double(value);
-        // Anything else (signs, decimals, exponents, wide blanks) goes the general way.
+        const int from = start - 1;
+        const char* f = p_ + std::min(from, n_);
+        const int len = std::max(0, std::min(width, n_ - from));
         const QString t = Cp932ToText(f, len);
         if (!IsNumeric(t))
-            throw ParseStop{};
+            throw ParseStop{start};
         return CDbl(t);
     }
 
     const char* p_;
-    qsizetype n_;
+    int n_;
 };
+
+// Decoded text of a field cut from record bytes.
+QString FieldText(const char* record, int length, int start, int width)
+{
+    const int from = start - 1;
+    if (from >= length)
+        return {};
+    return Cp932ToText(record + from, std::min(width, length - from));
+}
 
 bool isBlankLine(const char* p, qsizetype n)
 {
@@ -108,49 +122,64 @@ bool isBlankLine(const char* p, qsizetype n)
 
 struct Line {
     qsizetype start;
-    qsizetype length;
+    int length; // bytes the layout can read (the rest of a longer line is never used)
 };
 
-// Non-blank lines of the file (CR LF, LF or CR end a line).
-std::vector<Line> recordLines(const QByteArray& bytes)
+// Non-blank lines of the file; CR LF, LF or CR end a line.
+std::vector<Line> recordLines(const QByteArray& bytes, int recordBytes)
 {
     std::vector<Line> lines;
-    lines.reserve(size_t(bytes.size() / 418 + 1));
+    lines.reserve(size_t(bytes.size() / (kRecordBytes + 8) + 1));
     const char* p = bytes.constData();
     const qsizetype n = bytes.size();
-    qsizetype start = 0;
-    auto add = [&](qsizetype end) {
-        if (!isBlankLine(p + start, end - start))
-            lines.push_back({start, end - start});
+    auto add = [&](qsizetype from, qsizetype to) {
+        if (to > from && !isBlankLine(p + from, to - from))
+            lines.push_back({from, int(std::min<qsizetype>(to - from, recordBytes))});
     };
-    for (qsizetype i = 0; i < n; ++i) {
-        if (p[i] == '\r' || p[i] == '\n') {
-            add(i);
-            if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
-                ++i;
-            start = i + 1;
+    qsizetype pos = 0;
+    while (pos < n) {
+        const char* lf = static_cast<const char*>(std::memchr(p + pos, '\n', size_t(n - pos)));
+        const qsizetype segmentEnd = lf ? lf - p : n;
+        qsizetype from = pos;
+        while (from < segmentEnd) {
+            const char* cr = static_cast<const char*>(std::memchr(p + from, '\r', size_t(segmentEnd - from)));
+            const qsizetype to = cr ? cr - p : segmentEnd;
+            add(from, to);
+            from = to + 1;
         }
+        pos = segmentEnd + 1;
     }
-    if (start < n)
-        add(n);
     return lines;
 }
 
-bool isAscii(const QString& s)
+// The registration number bytes of a record: its first 4 bytes.
+inline std::string_view keyOf(const char* record, int length)
 {
-    for (QChar c : s)
-        if (c.unicode() >= 0x80)
+    return std::string_view(record, size_t(std::min(4, length)));
+}
+
+// An ASCII number as bytes; false for text that no 4-byte field can hold as ASCII.
+bool asciiKey(const QString& no, char (&buf)[4], std::string_view* key)
+{
+    if (no.size() > 4)
+        return false;
+    for (qsizetype i = 0; i < no.size(); ++i) {
+        const char16_t u = no.at(i).unicode();
+        if (u >= 0x80)
             return false;
+        buf[i] = char(u);
+    }
+    *key = std::string_view(buf, size_t(no.size()));
     return true;
 }
 
 } // namespace
 
 struct cSensyuFile::FileLevel {
-    int* nen;
-    int* ki;
-    QString* ymdStart;
-    QString* ymdEnd;
+    int nen = 0;
+    int ki = 0;
+    const char* ymdRecord = nullptr; // last record parsed up to its dates
+    int ymdLength = 0;
 };
 
 cSensyuFile::cSensyuFile(UserInterface& ui) : ui_(ui) {}
@@ -172,6 +201,7 @@ bool cSensyuFile::FileLoadAll(const QString& strFileName, int intRev)
 
 void cSensyuFile::reset(int slotCount)
 {
+    bytes_.clear();
     slots_.assign(size_t(slotCount), Racer{});
     index_.clear();
     nen_ = 0;
@@ -195,7 +225,7 @@ bool cSensyuFile::load(const QString& fileName, const QStringList* numbers, int 
         QByteArray bytes;
         if (!ReadFileBytes(fileName, &bytes))
             RaiseError(ErrFileAccess);
-        const std::vector<Line> lines = recordLines(bytes);
+        const std::vector<Line> lines = recordLines(bytes, rev != 0 ? kOldRecordBytes : kRecordBytes);
         if (lines.empty())
             RaiseError(ErrIndexOutOfRange); // no record to take the file's last training class from
         const char* data = bytes.constData();
@@ -203,44 +233,75 @@ bool cSensyuFile::load(const QString& fileName, const QStringList* numbers, int 
         // The last record belongs to the most recently registered racer.
         Racer last;
         parseRecord(data + lines.back().start, lines.back().length, rev, last, nullptr);
-        const int lastYoseiKi = last.yoseiKi;
 
-        FileLevel level{&nen_, &ki_, &ymdStart_, &ymdEnd_};
+        FileLevel level;
+        auto fill = [&](Racer& r, const Line& line) {
+            r.offset = line.start;
+            r.length = line.length;
+            parseRecord(data + line.start, line.length, rev, r, &level);
+        };
         if (!numbers) {
-            reset(int(std::min<size_t>(lines.size(), size_t(std::numeric_limits<int>::max()))));
-            for (size_t i = 0; i < slots_.size(); ++i)
-                parseRecord(data + lines[i].start, lines[i].length, rev, slots_[i], &level);
+            if (lines.size() > size_t(std::numeric_limits<int>::max()))
+                RaiseError(ErrOverflow);
+            reset(int(lines.size()));
+            for (size_t i = 0; i < lines.size(); ++i)
+                fill(slots_[i], lines[i]);
         } else {
             reset(int(numbers->size()));
-            // First line of each registration number; the file is normally ascending, but a
-            // list or file out of order must not lose racers.
+            auto key = [&](size_t j) { return keyOf(data + lines[j].start, lines[j].length); };
+            // The file is in ascending order, so the first line of a number is found by halving;
+            // a file out of order is searched through a table instead. Either way the list
+            // itself may be in any order.
+            bool ascending = true;
+            for (size_t j = 1; j < lines.size() && ascending; ++j)
+                ascending = !(key(j) < key(j - 1));
             std::unordered_map<std::string_view, int> firstLine;
-            if (!numbers->isEmpty()) {
+            if (!ascending && !numbers->isEmpty()) {
                 firstLine.reserve(lines.size());
                 for (size_t j = 0; j < lines.size(); ++j)
-                    firstLine.emplace(std::string_view(data + lines[j].start,
-                                                       size_t(std::min<qsizetype>(4, lines[j].length))),
-                                      int(j));
+                    firstLine.emplace(key(j), int(j));
             }
             for (qsizetype i = 0; i < numbers->size(); ++i) {
                 const QString& no = numbers->at(i);
-                int j = -1;
-                if (isAscii(no)) {
-                    const QByteArray key = no.toLatin1();
-                    auto it = firstLine.find(std::string_view(key.constData(), size_t(key.size())));
-                    if (it != firstLine.end())
-                        j = it->second;
-                } else {
-                    for (size_t k = 0; k < lines.size() && j < 0; ++k)
-                        if (Cutter(data + lines[k].start, lines[k].length).text(1, 4) == no)
-                            j = int(k);
+                qsizetype found = -1;
+                char buf[4];
+                std::string_view want;
+                if (asciiKey(no, buf, &want)) {
+                    if (ascending) {
+                        size_t lo = 0, hi = lines.size();
+                        while (lo < hi) {
+                            const size_t mid = lo + (hi - lo) / 2;
+                            if (key(mid) < want)
+                                lo = mid + 1;
+                            else
+                                hi = mid;
+                        }
+                        if (lo < lines.size() && key(lo) == want)
+                            found = qsizetype(lo);
+                    } else {
+                        auto it = firstLine.find(want);
+                        if (it != firstLine.end())
+                            found = it->second;
+                    }
+                } else if (no.size() <= 4) {
+                    for (size_t j = 0; j < lines.size() && found < 0; ++j)
+                        if (FieldText(data + lines[j].start, lines[j].length, kNoAt, 4) == no)
+                            found = qsizetype(j);
                 }
-                if (j >= 0)
-                    parseRecord(data + lines[size_t(j)].start, lines[size_t(j)].length, rev, slots_[size_t(i)],
-                                &level);
+                if (found >= 0)
+                    fill(slots_[size_t(i)], lines[size_t(found)]);
             }
         }
-        lastYoseiKi_ = lastYoseiKi;
+        bytes_ = bytes;
+        nen_ = level.nen;
+        ki_ = level.ki;
+        if (level.ymdRecord) {
+            ymdStart_ = rev != 0 ? FieldText(level.ymdRecord, level.ymdLength, 178, 6)
+                                 : FieldText(level.ymdRecord, level.ymdLength, 180, 8);
+            ymdEnd_ = rev != 0 ? FieldText(level.ymdRecord, level.ymdLength, 184, 6)
+                               : FieldText(level.ymdRecord, level.ymdLength, 188, 8);
+        }
+        lastYoseiKi_ = last.yoseiKi;
         buildIndex();
         return true;
     } catch (const QvError& e) {
@@ -257,21 +318,16 @@ bool cSensyuFile::load(const QString& fileName, const QStringList* numbers, int 
     return false;
 }
 
-bool cSensyuFile::parseRecord(const char* line, qsizetype length, int rev, Racer& r, FileLevel* level)
+void cSensyuFile::parseRecord(const char* line, int length, int rev, Racer& r, FileLevel* level)
 {
     const Cutter c(line, length);
     try {
-        r.sensyuNo = c.text(1, 4);
-        r.nameKanji = c.text(5, 16);
-        r.nameKana = c.text(21, 15);
-        r.birthplace = c.text(36, 4);
-        r.klass = c.text(40, 2);
-        r.birth = c.text(42, 7);
+        // Bytes 1-48 are texts (number, names, branch, class, birth date).
         r.sex = c.integer(49, 1);
         r.age = c.integer(50, 2);
         r.height = c.integer(52, 3);
         r.weight = c.integer(55, 2);
-        r.blood = c.text(57, 2);
+        // 57-58 blood type
         r.syoritu = c.real(59, 4, 100.0f);
         r.fsyoritu = c.real(63, 4, 10.0f);
         r.oneFinish = c.integer(67, 3);
@@ -288,25 +344,20 @@ bool cSensyuFile::parseRecord(const char* line, qsizetype length, int rev, Racer
             cd.startTiming = c.real(b + 7, 3, 100.0f);
             cd.startHatujyun = c.real(b + 10, 3, 100.0f);
         }
-        r.classOld1 = c.text(161, 2);
-        r.classOld2 = c.text(163, 2);
-        r.classOld3 = c.text(165, 2);
-        r.abilityOld = int(RoundHalfEven(double(float(c.integer(167, 4)) / 100.0f)));
-        r.ability = int(RoundHalfEven(double(float(c.integer(171, 4)) / 100.0f)));
+        // 161-166 classes of the three earlier periods
+        r.abilityOld = qint16(RoundHalfEven(double(float(c.integer(167, 4)) / 100.0f)));
+        r.ability = qint16(RoundHalfEven(double(float(c.integer(171, 4)) / 100.0f)));
 
         const bool old = rev != 0;
         r.nen = c.integer(175, old ? 2 : 4);
         if (level)
-            *level->nen = r.nen;
+            level->nen = r.nen;
         r.ki = c.integer(old ? 177 : 179, 1);
-        if (level)
-            *level->ki = r.ki;
-        r.ymdStart = old ? c.text(178, 6) : c.text(180, 8);
-        if (level)
-            *level->ymdStart = r.ymdStart;
-        r.ymdEnd = old ? c.text(184, 6) : c.text(188, 8);
-        if (level)
-            *level->ymdEnd = r.ymdEnd;
+        if (level) {
+            level->ki = r.ki;
+            level->ymdRecord = line; // the dates that follow are texts
+            level->ymdLength = length;
+        }
         r.yoseiKi = old ? c.integer(190, 2) : c.integer(196, 3);
 
         const int blockB = old ? 192 : 199;
@@ -329,11 +380,10 @@ bool cSensyuFile::parseRecord(const char* line, qsizetype length, int rev, Racer
         r.outsideL1 = c.integer(outside + 2, 2);
         r.outsideK0 = c.integer(outside + 4, 2);
         r.outsideK1 = c.integer(outside + 6, 2);
-        // Anything after the last count (the home prefecture of the fan handbook) is not read.
-    } catch (const ParseStop&) {
-        return false;
+        r.textEnd = kParsedToTheEnd;
+    } catch (const ParseStop& stop) {
+        r.textEnd = stop.position; // the fields from here on keep their cleared values
     }
-    return true;
 }
 
 void cSensyuFile::buildIndex()
@@ -341,27 +391,45 @@ void cSensyuFile::buildIndex()
     index_.clear();
     index_.reserve(slots_.size());
     for (size_t i = 0; i < slots_.size(); ++i)
-        if (!slots_[i].sensyuNo.isEmpty())
-            index_.emplace_back(slots_[i].sensyuNo, int(i) + 1);
-    std::stable_sort(index_.begin(), index_.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-}
-
-int cSensyuFile::SensyuIndex(const QString& strSensyuNo) const
-{
-    if (strSensyuNo.isEmpty())
-        return 0;
-    auto it = std::lower_bound(index_.begin(), index_.end(), strSensyuNo,
-                               [](const auto& entry, const QString& no) { return entry.first < no; });
-    if (it == index_.end() || it->first != strSensyuNo)
-        return 0;
-    return it->second;
+        if (slots_[i].offset >= 0)
+            index_.push_back(int(i));
+    const char* data = bytes_.constData();
+    auto key = [&](int i) { return keyOf(data + slots_[size_t(i)].offset, slots_[size_t(i)].length); };
+    std::stable_sort(index_.begin(), index_.end(), [&](int a, int b) { return key(a) < key(b); });
 }
 
 const cSensyuFile::Racer* cSensyuFile::find(const QString& no) const
 {
     const int i = SensyuIndex(no);
     return i > 0 ? &slots_[size_t(i - 1)] : nullptr;
+}
+
+int cSensyuFile::SensyuIndex(const QString& strSensyuNo) const
+{
+    if (strSensyuNo.isEmpty())
+        return 0;
+    const char* data = bytes_.constData();
+    auto key = [&](int i) { return keyOf(data + slots_[size_t(i)].offset, slots_[size_t(i)].length); };
+    char buf[4];
+    std::string_view want;
+    if (asciiKey(strSensyuNo, buf, &want)) {
+        auto it = std::lower_bound(index_.begin(), index_.end(), want,
+                                   [&](int i, std::string_view w) { return key(i) < w; });
+        return (it != index_.end() && key(*it) == want) ? *it + 1 : 0;
+    }
+    if (strSensyuNo.size() > 4)
+        return 0; // a 4-byte field never decodes to more than 4 characters
+    for (size_t i = 0; i < slots_.size(); ++i)
+        if (slots_[i].offset >= 0 && FieldText(data + slots_[i].offset, slots_[i].length, kNoAt, 4) == strSensyuNo)
+            return int(i) + 1;
+    return 0;
+}
+
+QString cSensyuFile::text(const Racer* r, int start, int width) const
+{
+    if (!r || r->offset < 0 || start >= r->textEnd)
+        return {};
+    return FieldText(bytes_.constData() + r->offset, r->length, start, width);
 }
 
 const cSensyuFile::CourseData& cSensyuFile::courseOf(const Racer& r, int courseNo)
@@ -373,7 +441,7 @@ QString cSensyuFile::SensyuNo(int index) const
 {
     if (index < 1 || index > SensyuCount())
         return {};
-    return slots_[size_t(index - 1)].sensyuNo;
+    return text(&slots_[size_t(index - 1)], kNoAt, 4);
 }
 
 QString cSensyuFile::GetSensyuFileVersion() const
@@ -388,6 +456,24 @@ QString cSensyuFile::GetSensyuFileVersion() const
 
 // ---- stored fields ----
 
+#define SENSYU_TEXT(Name, at, width)                                                                      \
+    QString cSensyuFile::Name(const QString& strSensyuNo) const                                           \
+    {                                                                                                     \
+        return text(find(strSensyuNo), at, width);                                                        \
+    }
+
+SENSYU_TEXT(NameKanji, kNameKanjiAt, 16)
+SENSYU_TEXT(NameKana, kNameKanaAt, 15)
+SENSYU_TEXT(Birthplace, kBirthplaceAt, 4)
+SENSYU_TEXT(Class, kClassAt, 2)
+SENSYU_TEXT(Birth, kBirthAt, 7)
+SENSYU_TEXT(Blood, kBloodAt, 2)
+SENSYU_TEXT(ClassOld1, kClassOld1At, 2)
+SENSYU_TEXT(ClassOld2, kClassOld2At, 2)
+SENSYU_TEXT(ClassOld3, kClassOld3At, 2)
+
+#undef SENSYU_TEXT
+
 #define SENSYU_FIELD(Type, Name, member)                                                                  \
     Type cSensyuFile::Name(const QString& strSensyuNo) const                                              \
     {                                                                                                     \
@@ -395,15 +481,6 @@ QString cSensyuFile::GetSensyuFileVersion() const
         return r ? r->member : Type{};                                                                    \
     }
 
-SENSYU_FIELD(QString, NameKanji, nameKanji)
-SENSYU_FIELD(QString, NameKana, nameKana)
-SENSYU_FIELD(QString, Birthplace, birthplace)
-SENSYU_FIELD(QString, Class, klass)
-SENSYU_FIELD(QString, Birth, birth)
-SENSYU_FIELD(QString, Blood, blood)
-SENSYU_FIELD(QString, ClassOld1, classOld1)
-SENSYU_FIELD(QString, ClassOld2, classOld2)
-SENSYU_FIELD(QString, ClassOld3, classOld3)
 SENSYU_FIELD(int, Sex, sex)
 SENSYU_FIELD(int, Age, age)
 SENSYU_FIELD(int, Height, height)

@@ -2,6 +2,7 @@
 // The racer file ("SENSYU.QVL", a copy of the fan handbook text): one fixed-width CP932
 // record per racer, cut by byte positions. The model holds one slot per requested racer and
 // answers every per-racer figure by registration number.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -14,10 +15,12 @@ class cSensyuFile {
 public:
     explicit cSensyuFile(UserInterface& ui);
 
-    // Loads the records of the listed racers (one slot per entry, in list order; a racer
-    // missing from the file keeps an empty slot). intRev 0 reads the current layout, any other
-    // value the older 403-byte layout. On failure a message box is shown, the model is left
-    // with one empty slot and the result is false. An empty list loads no slot.
+    // Loads the records of the listed racers: one slot per entry, in list order (the list may
+    // be in any order and repeat a number); a racer missing from the file keeps an empty slot.
+    // intRev 0 reads the current layout, any other value the older 403-byte layout. A record
+    // whose numeric field is not a number keeps the fields before it. A missing, unreadable or
+    // empty file shows "選手ファイル読み取りエラー", leaves one empty slot and gives false.
+    // An empty list loads no slot.
     bool FileLoad(const QString& strFileName, const QStringList& vntSensyuNo, int intRev = 0);
     // FileLoad with the older layout.
     bool FileLoadOld2(const QString& strFileName, const QStringList& vntSensyuNo);
@@ -105,20 +108,23 @@ public:
     float Nyuchakuritu(const QString& strSensyuNo, int intChaku) const;
 
 private:
+    // Counts are 16-bit in the file's definition; they are kept that way.
     struct CourseData {
-        int syusso = 0;
+        qint16 syusso = 0;
+        std::array<qint16, 6> finish{}; // 1st..6th places
+        qint16 f0 = 0, l0 = 0, l1 = 0, k0 = 0, k1 = 0, s0 = 0, s1 = 0, s2 = 0;
         float fsyoritu = 0, startTiming = 0, startHatujyun = 0;
-        std::array<int, 6> finish{}; // 1st..6th places
-        int f0 = 0, l0 = 0, l1 = 0, k0 = 0, k1 = 0, s0 = 0, s1 = 0, s2 = 0;
     };
+    // A slot. Text fields stay as bytes of the loaded file and are decoded when asked for.
     struct Racer {
-        QString sensyuNo, nameKanji, nameKana, birthplace, klass, birth, blood;
-        QString classOld1, classOld2, classOld3, ymdStart, ymdEnd;
-        int sex = 0, age = 0, height = 0, weight = 0;
+        qsizetype offset = -1; // the record in bytes_; -1 for an empty slot
+        int length = 0;        // record bytes (the part the layout reads)
+        int textEnd = 0;       // text fields starting before this byte were reached by the parse
+        qint16 sex = 0, age = 0, height = 0, weight = 0;
+        qint16 oneFinish = 0, twoFinish = 0, syusso = 0, yusyutu = 0, yusyo = 0;
+        qint16 abilityOld = 0, ability = 0, nen = 0, ki = 0, yoseiKi = 0;
+        qint16 outsideL0 = 0, outsideL1 = 0, outsideK0 = 0, outsideK1 = 0;
         float syoritu = 0, fsyoritu = 0, startTiming = 0;
-        int oneFinish = 0, twoFinish = 0, syusso = 0, yusyutu = 0, yusyo = 0;
-        int abilityOld = 0, ability = 0, nen = 0, ki = 0, yoseiKi = 0;
-        int outsideL0 = 0, outsideL1 = 0, outsideK0 = 0, outsideK1 = 0;
         std::array<CourseData, 6> course{};
     };
     struct FileLevel; // file-wide values a parse updates
@@ -127,12 +133,14 @@ private:
     void reset(int slotCount);
     void buildIndex();
     const Racer* find(const QString& no) const;
+    QString text(const Racer* r, int start, int width) const;
     static const CourseData& courseOf(const Racer& r, int courseNo);
-    static bool parseRecord(const char* line, qsizetype length, int rev, Racer& r, FileLevel* fileLevel);
+    static void parseRecord(const char* line, int length, int rev, Racer& r, FileLevel* fileLevel);
 
     UserInterface& ui_;
+    QByteArray bytes_;           // the loaded file
     std::vector<Racer> slots_;
-    std::vector<std::pair<QString, int>> index_; // (SensyuNo, slot) sorted by number, first slot first
+    std::vector<int> index_;     // slots holding a racer, by registration number, first slot first
     int nen_ = 0, ki_ = 0, lastYoseiKi_ = 0;
     QString ymdStart_, ymdEnd_;
 };

@@ -201,6 +201,20 @@ TEST_F(SensyuMergeTest, SlotsFollowTheList)
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
+TEST_F(SensyuFileTest, FileOutOfOrderLosesNoRacer)
+{
+    const QString path = write(SensyuFileBytes({SensyuRecord("3000").put(50, "23").bytes(),
+                                                SensyuRecord("1000").put(50, "21").bytes(),
+                                                SensyuRecord("2000").put(50, "22").bytes(),
+                                                SensyuRecord("1000").put(50, "99").put(196, "077").bytes()}));
+    ASSERT_TRUE(s.FileLoad(path, {"1000", "2000", "3000", "4000"}));
+    EXPECT_EQ(s.Age("1000"), 21); // the first record of a number
+    EXPECT_EQ(s.Age("2000"), 22);
+    EXPECT_EQ(s.Age("3000"), 23);
+    EXPECT_EQ(s.SensyuIndex("4000"), 0);
+    EXPECT_EQ(s.LastYoseiKi(), 77);
+}
+
 TEST_F(SensyuMergeTest, RepeatedEntryAndLookup)
 {
     ASSERT_TRUE(s.FileLoad(path, {"1000", "2000", "2000", "2500", "3000"}));
@@ -481,6 +495,21 @@ TEST_F(SensyuFileTest, FilesOfAnotherKindFindNoRacers)
     ASSERT_TRUE(s.FileLoad(write(longLine), {"4320"}));
     EXPECT_EQ(s.Height("4320"), 777);
     EXPECT_EQ(s.OutsideCourseK1Times("4320"), 77);
+}
+
+TEST_F(SensyuFileTest, NumberFieldHoldingKanji)
+{
+    // A line that starts with kanji is matched by its decoded first field, never past it.
+    const QString path = write(SensyuFileBytes({SensyuRecord("1000").bytes(),
+                                                SensyuRecord(TextToCp932(QStringLiteral("高塚"))).bytes()}));
+    ASSERT_TRUE(s.FileLoad(path, {"1000", QStringLiteral("高塚"), QStringLiteral("高"), QStringLiteral("高塚清一")}));
+    EXPECT_EQ(s.SensyuNo(2), QStringLiteral("高塚"));
+    EXPECT_EQ(s.SensyuIndex(QStringLiteral("高塚")), 2);
+    EXPECT_EQ(s.Age(QStringLiteral("高塚")), 35);
+    EXPECT_TRUE(s.SensyuNo(3).isEmpty());
+    EXPECT_TRUE(s.SensyuNo(4).isEmpty());
+    EXPECT_EQ(s.SensyuIndex(QStringLiteral("高塚清一")), 0);
+    EXPECT_EQ(s.SensyuIndex("1000"), 1);
 }
 
 TEST_F(SensyuFileTest, TruncatedLastRecord)
