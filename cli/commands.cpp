@@ -1,0 +1,147 @@
+#include "cli/commands.h"
+
+#include "cli/clisupport.h"
+#include "cli/json_bangumi.h"
+#include "cli/json_calc.h"
+#include "cli/json_kekka.h"
+#include "cli/json_sensyu.h"
+#include "datafiles/bangumifile.h"
+#include "datafiles/sensyufile.h"
+#include "engine/forecastdata.h"
+#include "platform/archive.h"
+#include "platform/programfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cstdio>
+
+QString TextOrExtracted(const QString& path, const QTemporaryDir& scratch)
+{
+    if (!path.endsWith(QLatin1String(".lzh"), Qt::CaseInsensitive))
+        return path;
+    const QString target = scratch.filePath(QStringLiteral("extract"));
+    QDir().mkpath(target);
+    if (ExtractArchive(path, target, QStringLiteral("*.*")) != 0) {
+        std::fprintf(stderr, "%s: cannot extract the archive\n", qPrintable(path));
+        return QString();
+    }
+    const QStringList files = QDir(target).entryList(QDir::Files, QDir::Name);
+    return files.isEmpty() ? QString() : target + QLatin1Char('/') + files.first();
+}
+
+void PrintJson(const QJsonDocument& doc)
+{
+    const QByteArray out = doc.toJson(QJsonDocument::Compact);
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+int CmdProgram(const QStringList& args)
+{
+    QTemporaryDir scratch;
+    const QString text = TextOrExtracted(args.at(0), scratch);
+    if (text.isEmpty())
+        return 1;
+    const QString wanted = args.size() > 1 ? args.at(1) : QString();
+    // A fresh program folder: the conversion never touches a real working copy.
+    const QString folderPath = scratch.filePath(QStringLiteral("program"));
+    QDir().mkpath(folderPath);
+    ProgramFolder folder(folderPath);
+    CliUi ui;
+    cBangumiFile b(folder, ui);
+    if (!b.FileConv(text))
+        return 1;
+    KaisaiTable table;
+    if (!b.KaisaiCheck(table))
+        return 1;
+    QJsonArray programs;
+    for (int c = 1; c <= 24; ++c) {
+        if (table[c].isEmpty())
+            continue;
+        const QString code = QStringLiteral("%1").arg(c, 2, 10, QLatin1Char('0'));
+        if (!wanted.isEmpty() && wanted.toInt() != c)
+            continue;
+        ui.lastText.clear();
+        if (b.FileLoad(code))
+            programs.append(BangumiProgramJson(b));
+        else
+            programs.append(QJsonObject{{QStringLiteral("KyoteijyoCode"), code}, {QStringLiteral("error"), ui.lastText}});
+    }
+    QJsonObject out{{QStringLiteral("stadiums"), BangumiStadiumsJson(table)}, {QStringLiteral("programs"), programs}};
+    PrintJson(QJsonDocument(out));
+    return 0;
+}
+
+int CmdRacers(const QStringList& args)
+{
+    QStringList rest = args;
+    QTemporaryDir scratch;
+    const QString text = TextOrExtracted(rest.takeFirst(), scratch);
+    if (text.isEmpty())
+        return 1;
+    int rev = 0;
+    if (rest.removeAll(QStringLiteral("--old")) > 0)
+        rev = 2;
+    CliUi ui;
+    cSensyuFile s(ui);
+    bool ok;
+    if (rest.isEmpty()) {
+        ok = s.FileLoadAll(text, rev);
+    } else {
+        QStringList sorted = rest;
+        std::sort(sorted.begin(), sorted.end());
+        sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+        ok = s.FileLoad(text, sorted, rev);
+    }
+    if (!ok)
+        return 1;
+    PrintJson(QJsonDocument(SensyuFileJson(s, rest)));
+    return 0;
+}
+
+int CmdResults(const QStringList& args)
+{
+    QTemporaryDir scratch;
+    const QString text = TextOrExtracted(args.at(0), scratch);
+    if (text.isEmpty() || !QFileInfo(text).isFile()) {
+        std::fprintf(stderr, "%s\n", qPrintable(QStringLiteral("ファイルが見つかりません。 ") + args.at(0)));
+        return 1;
+    }
+    const QString code = args.size() > 1 ? args.at(1) : QString();
+    PrintJson(QJsonDocument(QJsonObject{{QStringLiteral("results"), KekkaFileJson(text, code)}}));
+    return 0;
+}
+
+int CmdVdata(const QStringList& args)
+{
+    CliUi ui;
+    ProgramFolder folder(QFileInfo(args.at(0)).absolutePath());
+    ForecastDataTable table;
+    const int version = ForecastDataLoad(QFileInfo(args.at(0)).absoluteFilePath(), table, folder, ui);
+    PrintJson(QJsonDocument(QJsonObject{{QStringLiteral("version"), version}}));
+    return version >= 0 ? 0 : 1;
+}
+
+int CmdCalc(const QStringList& args)
+{
+    PrintJson(QJsonDocument(CalcJson(args.at(0))));
+    return 0;
+}
+
+int CmdOpen(const QStringList& args)
+{
+    // Converts a race program (text or .lzh) into BANGUMI.QVL of a program folder, as opening
+    // it in the program does.
+    QTemporaryDir scratch;
+    const QString text = TextOrExtracted(args.at(0), scratch);
+    if (text.isEmpty())
+        return 1;
+    ProgramFolder folder(args.at(1));
+    CliUi ui;
+    cBangumiFile b(folder, ui);
+    return b.FileConv(text) ? 0 : 1;
+}
