@@ -4,11 +4,13 @@
 #include "cli/json_bangumi.h"
 #include "cli/json_calc.h"
 #include "cli/json_kekka.h"
+#include "app/tablebuilder.h"
 #include "cli/json_sensyu.h"
 #include "datafiles/bangumifile.h"
 #include "datafiles/sensyufile.h"
 #include "engine/forecastdata.h"
 #include "platform/archive.h"
+#include "platform/fileio.h"
 #include "platform/programfolder.h"
 
 #include <QDir>
@@ -144,4 +146,52 @@ int CmdOpen(const QStringList& args)
     CliUi ui;
     cBangumiFile b(folder, ui);
     return b.FileConv(text) ? 0 : 1;
+}
+
+namespace {
+
+QJsonObject statsJson(const TableBuildStats& st)
+{
+    return QJsonObject{{QStringLiteral("programFiles"), st.programFiles},
+                       {QStringLiteral("resultFiles"), st.resultFiles},
+                       {QStringLiteral("races"), st.races},
+                       {QStringLiteral("stadiums"), st.stadiums}};
+}
+
+} // namespace
+
+int CmdMakeVdata(const QStringList& args)
+{
+    bool ok = true;
+    const int edition = args.size() > 2 ? args.at(2).toInt(&ok) : 1;
+    if (!ok || edition < 0 || edition > 999) {
+        std::fputs("edition must be a number 0..999\n", stderr);
+        return 2;
+    }
+    ForecastDataTable table;
+    TableBuildStats st;
+    if (!BuildForecastData(args.at(0), table, &st)) {
+        std::fprintf(stderr, "%s: no race with a result was found\n", qPrintable(args.at(0)));
+        return 1;
+    }
+    if (!WriteFileAtomic(args.at(1), ForecastDataEncode(table, edition))) {
+        std::fprintf(stderr, "%s: cannot write\n", qPrintable(args.at(1)));
+        return 1;
+    }
+    QJsonObject out = statsJson(st);
+    out.insert(QStringLiteral("version"), edition);
+    PrintJson(QJsonDocument(out));
+    return 0;
+}
+
+int CmdMakeKdata(const QStringList& args)
+{
+    TableBuildStats st;
+    if (!BuildStadiumData(args.at(0), args.at(1), &st)) {
+        std::fprintf(stderr, "%s: no results were counted or %s cannot be written\n", qPrintable(args.at(0)),
+                     qPrintable(args.at(1)));
+        return 1;
+    }
+    PrintJson(QJsonDocument(statsJson(st)));
+    return 0;
 }

@@ -9,3 +9,5 @@ int CmdResults(const QStringList& args);
 int CmdVdata(const QStringList& args);
 int CmdCalc(const QStringList& args);
 int CmdOpen(const QStringList& args);
+int CmdMakeVdata(const QStringList& args);
+int CmdMakeKdata(const QStringList& args);

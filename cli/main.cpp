@@ -18,6 +18,8 @@ int usage()
                "  quorvel-cli results FILE [CODE]          results text or .lzh\n"
                "  quorvel-cli vdata FILE                   forecast data file edition\n"
                "  quorvel-cli calc \"FORMULA\"               expression evaluator\n"
+               "  quorvel-cli make-vdata FOLDER OUT [EDITION]  forecast data table from programs and results\n"
+               "  quorvel-cli make-kdata FOLDER OUT        stadium course figures from results\n"
                "  quorvel-cli open FILE FOLDER             convert a race program into FOLDER/BANGUMI.QVL\n",
                stderr);
     return 2;
@@ -40,6 +42,10 @@ int main(int argc, char** argv)
         return CmdResults(args);
     if (command == QLatin1String("vdata") && args.size() == 1)
         return CmdVdata(args);
+    if (command == QLatin1String("make-vdata") && (args.size() == 2 || args.size() == 3))
+        return CmdMakeVdata(args);
+    if (command == QLatin1String("make-kdata") && args.size() == 2)
+        return CmdMakeKdata(args);
     if (command == QLatin1String("open") && args.size() == 2)
         return CmdOpen(args);
     if (command == QLatin1String("calc") && args.size() == 1)
