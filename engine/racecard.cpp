@@ -10,7 +10,6 @@
 #include "platform/programfolder.h"
 
 #include <QStringList>
-
 #include <QTime>
 
 #include <algorithm>
