@@ -127,16 +127,23 @@ protected:
         ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("BANGUMI.QVL")), EncodeLines(lines)));
         ASSERT_TRUE(e.Bangumi.FileLoad(code));
 
+        const QString path = writeFan(racers, newestTerm);
+        ASSERT_TRUE(e.Sensyu.FileLoad(path, e.Bangumi.ParticipationSensyuNoAllGet()));
+        e.Meeting.Reset(e.Bangumi.ParticipationNumbers(), 0);
+        ASSERT_TRUE(ui.messages.isEmpty());
+    }
+
+    // The records in number order, then a last record of training term `newestTerm`.
+    QString writeFan(QVector<FanRecord> racers, int newestTerm = 120)
+    {
         racers << FanRecord("9999").yoseiKi(newestTerm);
         std::sort(racers.begin(), racers.end(), [](const FanRecord& a, const FanRecord& b) { return a.no() < b.no(); });
         QByteArray fan;
         for (const FanRecord& r : racers)
             fan += r.bytes() + "\r\n";
         const QString path = dir.filePath(QStringLiteral("SENSYU.QVL"));
-        ASSERT_TRUE(WriteAll(path, fan));
-        ASSERT_TRUE(e.Sensyu.FileLoad(path, e.Bangumi.ParticipationSensyuNoAllGet()));
-        e.Meeting.Reset(e.Bangumi.ParticipationNumbers(), 0);
-        ASSERT_TRUE(ui.messages.isEmpty());
+        EXPECT_TRUE(WriteAll(path, fan));
+        return path;
     }
 
     void expectConsistent()
@@ -179,15 +186,7 @@ TEST_F(MermaidEntryTest, CourseTypes)
     QVector<FanRecord> racers;
     for (const Case& c : cases)
         racers << c.racer;
-    load({Entry{"4001"}, Entry{"4002"}, Entry{"4003"}, Entry{"4004"}, Entry{"4005"}, Entry{"4006"}}, racers);
-    // The loaded list holds only the race's racers; reload every record for this table.
-    QVector<FanRecord> all = racers;
-    all << FanRecord("9999").yoseiKi(120);
-    QByteArray fan;
-    for (const FanRecord& r : all)
-        fan += r.bytes() + "\r\n";
-    ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("ALL.QVL")), fan));
-    ASSERT_TRUE(e.Sensyu.FileLoadAll(dir.filePath(QStringLiteral("ALL.QVL"))));
+    ASSERT_TRUE(e.Sensyu.FileLoadAll(writeFan(racers, 120)));
     ASSERT_EQ(e.Sensyu.LastYoseiKi(), 120);
     for (const Case& c : cases)
         EXPECT_EQ(TokuiCourseTypeGet(e, QString::fromLatin1(c.racer.no())), c.code) << c.racer.no().constData();
