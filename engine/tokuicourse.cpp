@@ -2,6 +2,8 @@
 #include "engine/engine.h"
 #include "engine/mMermaid2.h"
 
+#include <exception>
+
 QString TokuiCourseTypeName(int code)
 {
     static const char16_t* const words[] = {u"自在", u"イン", u"内",   u"内中", u"センタ", u"中",
@@ -49,6 +51,8 @@ int TokuiCourseTypeGet(Engine& e, const QString& r)
         return 3;
     } catch (const QvError& err) {
         ShowEngineError(e, err.description(), QStringLiteral("TokuiCourseTypeGetErr"));
-        return 0;
+    } catch (const std::exception& err) {
+        ShowEngineError(e, QString::fromLocal8Bit(err.what()), QStringLiteral("TokuiCourseTypeGetErr"));
     }
+    return 0;
 }
