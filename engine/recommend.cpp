@@ -220,9 +220,13 @@ void CheckResult(Engine& e, int raceNo)
 {
     try {
         e.focus.EnsureGrids();
-        const QString r1 = QString::number(e.Kekka.ResultToWaku(raceNo, 1));
-        const QString r2 = QString::number(e.Kekka.ResultToWaku(raceNo, 2));
-        const QString r3 = QString::number(e.Kekka.ResultToWaku(raceNo, 3));
+        // The results list the boats without a placing after the finishers; such a boat is
+        // no place (0), so a race with two finishers never hits a three-boat bet.
+        auto place = [&](int n) {
+            const int f = e.Kekka.ResultToWaku(raceNo, n);
+            return QString::number(isFrame(f) && IsNumeric(e.Kekka.Order(raceNo, f)) ? f : 0);
+        };
+        const QString r1 = place(1), r2 = place(2), r3 = place(3);
         const QString two = r1 + QLatin1Char('-') + r2;
         const QString three = two + QLatin1Char('-') + r3;
         const ColorRef hit = mdiFocusState::kHitColor;

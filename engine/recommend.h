@@ -41,6 +41,7 @@ void RecommendDisp(Engine& e, int raceNo);
 // Bets window: fills both grids from e.st.RecommendOrder (creating them on first use) in black;
 // the grids stay empty when there is no order.
 void DispFocus(Engine& e, int raceNo);
-// Bets window: turns the bets that hit red against the results model's first three frames.
+// Bets window: turns the bets that hit red against the results model's first three places
+// (a boat listed there without a numeric placing, e.g. after a flying start, is no place).
 // Any error ends the check silently.
 void CheckResult(Engine& e, int raceNo);

@@ -24,9 +24,10 @@ QString entryLine(int frame, const EntrySpec& s)
     QString line = QString::number(frame) + QLatin1Char(' ') + s.no.left(4).leftJustified(4) + name.left(4)
                    + QStringLiteral("30長崎52") + s.cls.left(2).leftJustified(2) + fixed(s.zen, 5)
                    + fixed(s.zenF, 6) + fixed(s.tochi, 5) + fixed(s.tochiF, 6) + QStringLiteral(" 11")
-                   + fixed(s.motorF, 6) + QStringLiteral(" 22") + fixed(s.boatF, 6) + QLatin1Char(' ')
-                   + s.seiseki.left(12).leftJustified(12) + QStringLiteral("  ");
-    return line;
+                   + fixed(s.motorF, 6) + QStringLiteral(" 22") + fixed(s.boatF, 6);
+    if (s.seiseki.isNull())
+        return line; // the line ends before the results column
+    return line + QLatin1Char(' ') + s.seiseki.left(12).leftJustified(12) + QStringLiteral("  ");
 }
 
 } // namespace

@@ -24,7 +24,7 @@ struct EntrySpec {
     float tochiF = 30.00f;
     float motorF = 35.00f;
     float boatF = 30.00f;
-    QString seiseki = QStringLiteral("            "); // 12 characters
+    QString seiseki = QStringLiteral("            "); // 12 characters; null: the line ends before it
 };
 
 struct ProgramSpec {
