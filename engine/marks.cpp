@@ -95,9 +95,9 @@ FrameValues NamiheiValues(Engine& e, int raceNo)
     FrameValues v{};
     for (int f = 1; f <= 6; ++f) {
         const QString no = e.Bangumi.SensyuNo(raceNo, f);
-        v[size_t(f)] = toSingle(10.0 * e.Bangumi.SensyuZenkokuSyoritu(raceNo, f) + e.Bangumi.SensyuZenkokuFSyoritu(raceNo, f)
-                                + e.Bangumi.MotorFSyoritu(raceNo, f) + (50.0 - 100.0 * e.Sensyu.StartTiming(no))
-                                - f / 100.0);
+        const cBangumiFile& b = e.Bangumi;
+        v[size_t(f)] = toSingle(10.0 * b.SensyuZenkokuSyoritu(raceNo, f) + b.SensyuZenkokuFSyoritu(raceNo, f)
+                                + b.MotorFSyoritu(raceNo, f) + (50.0 - 100.0 * e.Sensyu.StartTiming(no)) - f / 100.0);
     }
     return v;
 }

@@ -116,11 +116,9 @@ void resultTexts(Engine& e, int raceNo)
     }
 
     if (bar[4] != kRaceVoid) {
-        int amount = 0;
-        if (e.Bangumi.VoteType(raceNo) == 2)
-            amount = k.DividendRensyoFukusiki(raceNo);
-        else
-            amount = k.DividendRensyoTansiki(raceNo) > 0 ? k.DividendRensyoTansiki(raceNo) : k.DividendRensyoFukusiki(raceNo);
+        const int rentan = k.DividendRensyoTansiki(raceNo);
+        const int renfuku = k.DividendRensyoFukusiki(raceNo);
+        const int amount = (e.Bangumi.VoteType(raceNo) != 2 && rentan > 0) ? rentan : renfuku;
         bar[4] += QStringLiteral("  配当： ") + Format(double(amount), QStringLiteral("#,###,###円"));
     }
 }
@@ -162,10 +160,11 @@ bool RecommendRank(Engine& e, int raceNo)
             const float p = e.st.ForecastData.Value(f, cls, stadium); // error 9 without a table
             e.st.RecommendProb[size_t(f)] = p;
             const QString no = b.SensyuNo(raceNo, f);
+            const int course = e.st.ExpectCourse[size_t(f)];
             const double s = (fullWeight ? double(p) : p / 2.0) - f / 1000.0
                              + MotorCorrected(e, b.MotorFSyoritu(raceNo, f), raceNo, f) + e.Sensyu.Ability(no)
-                             + b.SensyuZenkokuFSyoritu(raceNo, f)
-                             + e.Sensyu.CourseFSyoritu(no, e.st.ExpectCourse[size_t(f)]) + 10.0 * b.Tokutenritu(raceNo, f);
+                             + b.SensyuZenkokuFSyoritu(raceNo, f) + e.Sensyu.CourseFSyoritu(no, course)
+                             + 10.0 * b.Tokutenritu(raceNo, f);
             if (!std::isfinite(s) || std::fabs(s) > double(FLT_MAX))
                 RaiseError(ErrOverflow);
             score[size_t(f)] = float(s);
@@ -269,7 +268,8 @@ void RecommendDisp(Engine& e, int raceNo)
 
         const bool visible = !e.st.ReportInProgress;
         e.focus.Visible = visible;
-        e.hooks->FocusWindowShown(visible);
+        if (e.hooks)
+            e.hooks->FocusWindowShown(visible);
         DispFocus(e, raceNo);
 
         // Every path below writes the panel; emptying it first keeps an error from leaving
