@@ -401,9 +401,9 @@ bool cBangumiFile::readBlock(const QByteArray& bytes, const QString& code)
     const bool asciiCode = std::all_of(code.begin(), code.end(), [](QChar c) { return c.unicode() < 0x80; });
     const QByteArray beginBytes = beginText.toLatin1();
     const QByteArray endBytes = endText.toLatin1();
-    auto isMark = [&](QByteArrayView raw, const QByteArray& bytes, const QString& text) {
+    auto isMark = [&](QByteArrayView raw, const QByteArray& markBytes, const QString& text) {
         if (asciiCode)
-            return trimBlanks(raw) == QByteArrayView(bytes);
+            return trimBlanks(raw) == QByteArrayView(markBytes);
         return trimBlanks(QStringView(decode(raw))) == text;
     };
 

@@ -107,6 +107,23 @@ int ForecastDataCheck(const QString& path, const ProgramFolder& folder)
     }
 }
 
+bool StrengthClasses(const std::array<float, 7>& w, std::array<int, 7>& d)
+{
+    float sum = 0;
+    for (int f = 1; f <= 6; ++f)
+        sum += w[f];
+    const float mean = sum / 6.0f;
+    float sq = 0;
+    for (int f = 1; f <= 6; ++f)
+        sq += (w[f] - mean) * (w[f] - mean);
+    const float sd = std::sqrt(sq / 6.0f);
+    if (!(sd > 0.0f))
+        return false;
+    for (int f = 1; f <= 6; ++f)
+        d[f] = int(RoundHalfEven(double((w[f] - mean) / sd) * 10.0 + 72.0)) - 49;
+    return true;
+}
+
 QByteArray ForecastDataEncode(const ForecastDataTable& table, int edition)
 {
     QByteArray out;

@@ -15,7 +15,7 @@
 namespace bangumi_fixture {
 
 // One entry line, columns as the organizer prints them.
-struct EntrySpec {
+struct EntryFields {
     int frame = 1;
     QString no = QStringLiteral("4000");
     QString name = QStringLiteral("山田太郎");
@@ -58,7 +58,7 @@ inline QStringList SixEntries(int firstNo = 4001)
 {
     QStringList lines;
     for (int w = 1; w <= 6; ++w) {
-        EntrySpec e;
+        EntryFields e;
         e.frame = w;
         e.no = QString::number(firstNo + w - 1);
         lines << e.line();

@@ -34,7 +34,7 @@ protected:
 
 TEST_F(BangumiLoad, MeetingValuesAndEntryColumns)
 {
-    EntrySpec a;
+    EntryFields a;
     a.no = QStringLiteral("4102");
     a.name = QStringLiteral("益田啓司");
     a.age = QStringLiteral("44");
@@ -52,14 +52,14 @@ TEST_F(BangumiLoad, MeetingValuesAndEntryColumns)
     a.hayami = QStringLiteral("2");
     QStringList body = {RaceLine(1)};
     body << a.line();
-    EntrySpec b = a; // same racer in race 2, other columns at their limits
+    EntryFields b = a; // same racer in race 2, other columns at their limits
     b.frame = 3;
     b.hayami = QStringLiteral("1");
     b.boat = QStringLiteral("51");
     b.boatF = QStringLiteral("100.00");
     b.motor = QStringLiteral("5");
     for (int w = 2; w <= 6; ++w) {
-        EntrySpec o;
+        EntryFields o;
         o.frame = w;
         o.no = QString::number(5000 + w);
         body << o.line();
@@ -67,7 +67,7 @@ TEST_F(BangumiLoad, MeetingValuesAndEntryColumns)
     body << RaceLine(2);
     body << QStringLiteral("   ") + b.line(); // leading blanks are not part of the columns
     for (int w : {1, 2, 4, 5, 6}) {
-        EntrySpec o;
+        EntryFields o;
         o.frame = w;
         o.no = QString::number(5100 + w);
         body << o.line();
@@ -206,7 +206,7 @@ TEST_F(BangumiLoad, DistinctRacersAndScoreRanks)
     const char* seiseki[6] = {"12", "2", " 2 ", "26", "", ""}; // 9, 8, 8, 4.5, 0, 0
     body << RaceLine(1);
     for (int w = 1; w <= 6; ++w) {
-        EntrySpec e;
+        EntryFields e;
         e.frame = w;
         e.no = QString::number(4010 - w); // descending on purpose
         e.seiseki = QLatin1String(seiseki[w - 1]);
@@ -217,7 +217,7 @@ TEST_F(BangumiLoad, DistinctRacersAndScoreRanks)
         for (int w = 1; w <= 6; ++w) {
             if (r == 2 && w == 4)
                 continue;
-            EntrySpec e;
+            EntryFields e;
             e.frame = w;
             e.no = QString::number(5000 + r * 10 + w);
             if ((r == 2 && w == 1) || (r == 8 && w == 5)) {
@@ -262,7 +262,7 @@ TEST_F(BangumiLoad, WinShareWeighsTheScoreFromDayTwoToFive)
     auto block = [](const QString& day) {
         QStringList body{RaceLine(1)};
         for (int w = 1; w <= 6; ++w) {
-            EntrySpec e;
+            EntryFields e;
             e.frame = w;
             e.no = QString::number(4000 + w);
             e.zenkoku = QString::number(3 + w) + QStringLiteral(".00");
@@ -344,7 +344,7 @@ TEST_F(BangumiLoad, NumberColumns)
     for (const Case& c : cases) {
         SCOPED_TRACE(qPrintable(c.zenkoku));
         ui.messages.clear();
-        EntrySpec e;
+        EntryFields e;
         e.zenkoku = c.zenkoku;
         writeWorking(Block(QStringLiteral("05"), {RaceLine(1), e.line()}));
         EXPECT_EQ(load(QStringLiteral("05")), c.value >= 0);
@@ -400,17 +400,17 @@ TEST(BangumiFormat, Tokutenritu)
 TEST_F(BangumiLoad, LoadFailures)
 {
     const QString title = QStringLiteral("ボートレース大　村   　３月　９日  記念");
-    EntrySpec bad;
+    EntryFields bad;
     bad.age = QStringLiteral("4x");
-    EntrySpec far;
+    EntryFields far;
     far.hayami = QStringLiteral("13");
-    EntrySpec zero;
+    EntryFields zero;
     zero.zenkoku = QStringLiteral("0.00");
     zero.motorF = QStringLiteral("0.00");
     // Race 1 points to race 2 for all six, but race 2 has other racers: more racers than counted.
     QStringList unlinked{RaceLine(1)};
     for (int w = 1; w <= 6; ++w) {
-        EntrySpec e;
+        EntryFields e;
         e.frame = w;
         e.no = QString::number(4000 + w);
         e.hayami = QStringLiteral("2");
@@ -432,9 +432,9 @@ TEST_F(BangumiLoad, LoadFailures)
     const Case cases[] = {
         {"column not a number", Block(QStringLiteral("05"), {RaceLine(1), bad.line()}),
          QStringLiteral("型が一致しません。(Error code:13)") + code},
-        {"line cut inside the rates", Block(QStringLiteral("05"), {RaceLine(1), EntrySpec().line().left(30)}),
+        {"line cut inside the rates", Block(QStringLiteral("05"), {RaceLine(1), EntryFields().line().left(30)}),
          QStringLiteral("型が一致しません。(Error code:13)") + code},
-        {"entry before the first race line", Block(QStringLiteral("05"), {EntrySpec().line(), RaceLine(1)}),
+        {"entry before the first race line", Block(QStringLiteral("05"), {EntryFields().line(), RaceLine(1)}),
          QStringLiteral("インデックスが有効範囲にありません。(Error code:9)") + code},
         {"file ends after the title line", {QStringLiteral("05BBGN"), title},
          QStringLiteral("ファイルにこれ以上データがありません。(Error code:62)") + code},
@@ -518,7 +518,7 @@ TEST_F(BangumiLoad, BlockEndingRightAfterItsTitleDoesNotRunIntoTheNext)
 
 TEST_F(BangumiLoad, LaterLineOfTheSameFrameWins)
 {
-    EntrySpec again;
+    EntryFields again;
     again.frame = 2;
     again.no = QStringLiteral("4999");
     writeWorking(Block(QStringLiteral("05"), QStringList{RaceLine(1)} + SixEntries() + QStringList{again.line()}));
