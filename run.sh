@@ -5,5 +5,5 @@ cd "$(dirname "$0")"
 ./scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF -DQUORVEL_BENCH=OFF >/dev/null
 cmake --build build
-# Until the main window exists: the race card of the demo stadium as JSON.
-exec build/cli/quorvel-cli program demo/b240106.lzh 24
+# Until the main window exists: what the race card of the demo day's first race shows, as JSON.
+exec build/cli/quorvel-cli race demo 24 1

@@ -4,8 +4,14 @@
 #include "cli/json_bangumi.h"
 #include "cli/json_calc.h"
 #include "cli/json_kekka.h"
+#include "app/selection.h"
 #include "app/tablebuilder.h"
+#include "cli/json_meeting.h"
+#include "cli/json_race.h"
+#include "engine/engine.h"
+#include "engine/forecastodds.h"
 #include "cli/json_sensyu.h"
+#include "common/errors.h"
 #include "datafiles/bangumifile.h"
 #include "datafiles/sensyufile.h"
 #include "engine/forecastdata.h"
@@ -193,5 +199,66 @@ int CmdMakeKdata(const QStringList& args)
         return 1;
     }
     PrintJson(QJsonDocument(statsJson(st)));
+    return 0;
+}
+
+namespace {
+
+// A program folder loaded as the main window would: forecast data, then the stadium.
+bool loadFolderStadium(Engine& e, const QString& folderPath, const QString& codeText, CliUi& ui)
+{
+    bool ok = false;
+    const int code = codeText.toInt(&ok);
+    if (!ok || code < 1 || code > 24) {
+        std::fprintf(stderr, "%s: not a stadium code\n", qPrintable(codeText));
+        return false;
+    }
+    e.raceCard.Load(0);
+    e.focus.EnsureGrids();
+    e.st.ForecastDataVersion = ForecastDataLoad(QString(), e.st.ForecastData, e.folder, ui);
+    if (!LoadStadium(e, code, folderPath)) {
+        std::fprintf(stderr, "stadium %s: the race program does not load\n", qPrintable(codeText));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int CmdRace(const QStringList& args)
+{
+    QStringList rest = args;
+    const bool fixed = rest.removeAll(QStringLiteral("--fixed")) > 0;
+    if (rest.size() != 3)
+        return 2;
+    bool ok = false;
+    const int race = rest.at(2).toInt(&ok);
+    CliUi ui;
+    ProgramFolder folder(QFileInfo(rest.at(0)).absoluteFilePath());
+    Engine e(folder, ui);
+    if (!loadFolderStadium(e, folder.root(), rest.at(1), ui))
+        return 1;
+    if (!ok || race < 1 || race > e.Bangumi.RaceNumbers()) {
+        std::fprintf(stderr, "%s: no such race\n", qPrintable(rest.at(2)));
+        return 1;
+    }
+    ChooseRace(e, race, fixed);
+    try {
+        ForecastOddsCalc(e, race);
+    } catch (const QvError& err) {
+        ui.ShowMessage(err.description(), MsgIcon::Warning);
+    }
+    PrintJson(QJsonDocument(RaceJson(e)));
+    return 0;
+}
+
+int CmdMeeting(const QStringList& args)
+{
+    CliUi ui;
+    ProgramFolder folder(QFileInfo(args.at(0)).absoluteFilePath());
+    Engine e(folder, ui);
+    if (!loadFolderStadium(e, folder.root(), args.at(1), ui))
+        return 1;
+    PrintJson(QJsonDocument(MeetingJson(e)));
     return 0;
 }

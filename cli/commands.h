@@ -11,3 +11,5 @@ int CmdCalc(const QStringList& args);
 int CmdOpen(const QStringList& args);
 int CmdMakeVdata(const QStringList& args);
 int CmdMakeKdata(const QStringList& args);
+int CmdRace(const QStringList& args);
+int CmdMeeting(const QStringList& args);

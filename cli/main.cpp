@@ -18,6 +18,8 @@ int usage()
                "  quorvel-cli results FILE [CODE]          results text or .lzh\n"
                "  quorvel-cli vdata FILE                   forecast data file edition\n"
                "  quorvel-cli calc \"FORMULA\"               expression evaluator\n"
+               "  quorvel-cli race FOLDER CODE RACE [--fixed]  what the race card shows\n"
+               "  quorvel-cli meeting FOLDER CODE          results of the earlier days of the meeting\n"
                "  quorvel-cli make-vdata FOLDER OUT [EDITION]  forecast data table from programs and results\n"
                "  quorvel-cli make-kdata FOLDER OUT        stadium course figures from results\n"
                "  quorvel-cli open FILE FOLDER             convert a race program into FOLDER/BANGUMI.QVL\n",
@@ -42,6 +44,10 @@ int main(int argc, char** argv)
         return CmdResults(args);
     if (command == QLatin1String("vdata") && args.size() == 1)
         return CmdVdata(args);
+    if (command == QLatin1String("race") && args.size() >= 3)
+        return CmdRace(args);
+    if (command == QLatin1String("meeting") && args.size() == 2)
+        return CmdMeeting(args);
     if (command == QLatin1String("make-vdata") && (args.size() == 2 || args.size() == 3))
         return CmdMakeVdata(args);
     if (command == QLatin1String("make-kdata") && args.size() == 2)

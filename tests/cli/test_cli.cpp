@@ -1,6 +1,8 @@
 // The command-line front end's JSON contract, run as a separate process.
 #include "support/testsupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -98,4 +100,38 @@ TEST(Cli, BadInputGivesAMessageNotACrash)
     EXPECT_EQ(r.status, 1);
     r = cli({QStringLiteral("nonsense")});
     EXPECT_EQ(r.status, 2);
+}
+
+TEST(Cli, RaceAndMeetingOfTheDemoFolder)
+{
+    // A copy: loading a stadium writes the results cache into the folder.
+    QTemporaryDir tmp;
+    const QDir source(TestDataDir() + QStringLiteral("/../../demo"));
+    for (const QString& name : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(name), tmp.filePath(name));
+    const QString demo = tmp.path();
+    CliRun r = cli({QStringLiteral("race"), demo, QStringLiteral("24"), QStringLiteral("1")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json.value(QStringLiteral("flexBangumi")).toArray().size(), 7);
+    EXPECT_EQ(r.json.value(QStringLiteral("flexBangumi")).toArray().at(0).toArray().size(), 23);
+    EXPECT_EQ(r.json.value(QStringLiteral("flexSensyu")).toArray().at(0).toArray().size(), 26);
+    EXPECT_EQ(r.json.value(QStringLiteral("ExpectCourse")).toArray().size(), 6);
+    EXPECT_EQ(r.json.value(QStringLiteral("ForecastOdds")).toArray().size(), 6);
+    EXPECT_EQ(r.json.value(QStringLiteral("grdFocus")).toArray().size(), 13);
+    EXPECT_EQ(r.json.value(QStringLiteral("raceCardPanels")).toArray().size(), 4);
+    EXPECT_EQ(r.json.value(QStringLiteral("lblClosingHour")).toString(), QStringLiteral("17:41"));
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+
+    r = cli({QStringLiteral("race"), demo, QStringLiteral("24"), QStringLiteral("1"), QStringLiteral("--fixed")});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.json.value(QStringLiteral("ExpectWaku")).toArray(), (QJsonArray{1, 2, 3, 4, 5, 6}));
+
+    r = cli({QStringLiteral("race"), demo, QStringLiteral("24"), QStringLiteral("13")});
+    EXPECT_EQ(r.status, 1);
+    r = cli({QStringLiteral("race"), demo, QStringLiteral("07"), QStringLiteral("1")});
+    EXPECT_EQ(r.status, 1);
+
+    r = cli({QStringLiteral("meeting"), demo, QStringLiteral("24")});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.json.value(QStringLiteral("racers")).toArray().size(), 47);
 }
