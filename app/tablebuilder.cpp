@@ -21,14 +21,6 @@
 
 namespace {
 
-// Swallows the readers' messages: a file that does not load is simply not counted.
-class QuietUi : public UserInterface {
-public:
-    void ShowMessage(const QString&, MsgIcon, const QString&) override {}
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return std::nullopt; }
-};
-
 // Official files of the folder by day: "yymmdd" -> path, the text preferred over the archive.
 QMap<QString, QString> filesOf(const QString& folder, QChar letter)
 {
@@ -79,7 +71,7 @@ bool BuildForecastData(const QString& folder, ForecastDataTable& table, TableBui
 {
     TableBuildStats st;
     QTemporaryDir scratch;
-    QuietUi ui;
+    SilentUi ui; // a file that does not load is simply not counted
     // boats[s][f][d] counted, wins[s][f][d] of them won.
     static constexpr int S = 25, F = 7, D = 50;
     std::vector<double> boats(S * F * D, 0.0), wins(S * F * D, 0.0);
@@ -180,7 +172,7 @@ bool BuildStadiumData(const QString& folder, const QString& out, TableBuildStats
 {
     TableBuildStats st;
     QTemporaryDir scratch;
-    QuietUi ui;
+    SilentUi ui; // a file that does not load is simply not counted
     // starts[s][c], places[s][c][p]
     std::array<std::array<double, 7>, 25> starts{};
     std::array<std::array<std::array<double, 7>, 7>, 25> places{};

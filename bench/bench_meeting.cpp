@@ -15,13 +15,6 @@ namespace {
 
 const QString kReal = QStringLiteral(QUORVEL_SOURCE_DIR "/tests/data/real/");
 
-class SilentUi : public UserInterface {
-public:
-    void ShowMessage(const QString&, MsgIcon, const QString&) override {}
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return std::nullopt; }
-};
-
 void BM_CollectMeetingStatsDay6(benchmark::State& state)
 {
     QTemporaryDir tmp;

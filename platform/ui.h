@@ -24,6 +24,15 @@ public:
     virtual void SetStatusText(int panel, const QString& text) {}
 };
 
+// Answers nothing and shows nothing: for batch work where a file that does not load is simply
+// left out (table building, benchmarks).
+class SilentUi : public UserInterface {
+public:
+    void ShowMessage(const QString&, MsgIcon, const QString& = {}) override {}
+    bool AskYesNo(const QString&, const QString& = {}) override { return false; }
+    std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return std::nullopt; }
+};
+
 // Prints message boxes to standard error as "title: text" and answers every question with
 // No; used by the command-line front end.
 class ConsoleUi : public UserInterface {
