@@ -17,6 +17,7 @@
 #include "engine/engine.h"
 #include "platform/programfolder.h"
 #include "support/testsupport.h"
+#include "userindex/mDirectCalculate.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -313,4 +314,25 @@ TEST_F(UserSisuRace, UndefinedActiveSlotAndErrors)
         EXPECT_EQ(m.icon, MsgIcon::Warning);
         EXPECT_EQ(m.title, QString());
     }
+}
+
+TEST_F(UserSisuRace, DemoDefinitionsWork)
+{
+    ASSERT_TRUE(LoadUserSisuDefs(set, TestDataDir() + QStringLiteral("/../../demo/Users.qvl")));
+    EXPECT_EQ(set.ActiveUserSisu, 1);
+    e.st.KDataCourse[1] = {0, 55.0f, 20.0f, 10.0f};
+    for (int i = 1; i <= 3; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(set.defs[i].Defined);
+        EXPECT_EQ(mDirectCalculate::CheckFormula(set.defs[i].Equation), 0);
+        set.ActiveUserSisu = i;
+        const UserSisuValues v = CalcUserSisu(e, set, 1);
+        EXPECT_NE(v[1], 0.0f);
+        EXPECT_NE(v[2], 0.0f);
+        ShowUserSisu(e, set, 1);
+        EXPECT_FALSE(shownBets().isEmpty());
+    }
+    EXPECT_FALSE(set.defs[4].Defined);
+    EXPECT_FALSE(set.defs[5].Defined);
+    EXPECT_TRUE(ui.messages.isEmpty());
 }
