@@ -109,18 +109,25 @@ int ForecastDataCheck(const QString& path, const ProgramFolder& folder)
 
 bool StrengthClasses(const std::array<float, 7>& w, std::array<int, 7>& d)
 {
-    float sum = 0;
-    for (int f = 1; f <= 6; ++f)
+    // In double: six singles add up exactly, so six equal rates give a mean equal to each of
+    // them and an sd of exactly 0. In single precision the mean misses by one unit for about
+    // a third of the rates (3.94 among them) and six equal boats all become class 33 or 13.
+    double sum = 0;
+    for (int f = 1; f <= 6; ++f) {
+        if (!std::isfinite(w[f]))
+            return false;
         sum += w[f];
-    const float mean = sum / 6.0f;
-    float sq = 0;
+    }
+    const double mean = sum / 6.0;
+    double sq = 0;
     for (int f = 1; f <= 6; ++f)
         sq += (w[f] - mean) * (w[f] - mean);
-    const float sd = std::sqrt(sq / 6.0f);
-    if (!(sd > 0.0f))
+    const double sd = std::sqrt(sq / 6.0);
+    if (!(sd > 0.0))
         return false;
+    // |z| is at most sqrt(5) for six values, so the classes stay near 0..45.
     for (int f = 1; f <= 6; ++f)
-        d[f] = int(RoundHalfEven(double((w[f] - mean) / sd) * 10.0 + 72.0)) - 49;
+        d[f] = int(RoundHalfEven((w[f] - mean) / sd * 10.0 + 72.0)) - 49;
     return true;
 }
 

@@ -42,7 +42,8 @@ int ForecastDataCheck(const QString& path, const ProgramFolder& folder);
 // Strength classes of the six boats of a race from their national win rates w[1..6]: the
 // standard score among the six, shifted so that the average boat is class 23:
 // round(((w - mean) / sd) * 10 + 72) - 49, halves to even. False (d untouched) when all six
-// rates are equal (sd 0); a class outside 0..49 is returned as computed, the caller checks it.
+// rates are equal (sd 0) or one is not finite; a class outside 0..49 is returned as computed,
+// the caller checks it (the recommendation ranking fails on it).
 bool StrengthClasses(const std::array<float, 7>& w, std::array<int, 7>& d);
 
 // Encodes a table into the file layout (for the table builder); values are stored to two
