@@ -177,9 +177,22 @@ QString FormatText(const QString& text, const QString& pattern)
     const qsizetype width = pattern.count(QLatin1Char('@'));
     if (width == 0)
         return text;
-    if (text.size() >= width)
-        return text;
-    return QString(width - text.size(), QLatin1Char(' ')) + text;
+    // Placeholders fill from the right; characters beyond them go in at the first one, and
+    // the other characters of the pattern stay as literals: "(@@)" makes 3 into "( 3)".
+    const QString padded = text.size() >= width ? text : QString(width - text.size(), QLatin1Char(' ')) + text;
+    QString out;
+    qsizetype next = 0;
+    qsizetype take = padded.size() - width + 1;
+    for (const QChar c : pattern) {
+        if (c != QLatin1Char('@')) {
+            out += c;
+            continue;
+        }
+        out += padded.mid(next, take);
+        next += take;
+        take = 1;
+    }
+    return out;
 }
 
 namespace {

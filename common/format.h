@@ -5,7 +5,8 @@
 // with "#" or "##" prints nothing), "." the decimal point, "," thousands grouping, other
 // characters literal. Rounding is half away from zero on the decimal value (15 significant
 // digits), as figures are printed. Negative values get a leading minus sign.
-// "@" patterns place a text right-aligned in as many characters as the pattern has "@".
+// "@" patterns place a text right-aligned in as many characters as the pattern has "@"; the
+// pattern's other characters stay as literals ("(@@)" gives "( 3)").
 // Date patterns: "yymmdd", "yyyymmdd", "yyyymm", "yyyy/mm/dd", "hh:nn", "hh:nn:ss" and any mix
 // of the tokens yyyy, yy, mm, dd, hh, nn, ss with literal characters.
 #include <QDate>

@@ -49,6 +49,9 @@ TEST(Format, TextAndDates)
 {
     EXPECT_EQ(FormatText(QStringLiteral("ab"), QStringLiteral("@@@@")), QStringLiteral("  ab"));
     EXPECT_EQ(FormatText(QStringLiteral("abcdef"), QStringLiteral("@@")), QStringLiteral("abcdef"));
+    EXPECT_EQ(Format(3, QStringLiteral("(@@)")), QStringLiteral("( 3)")); // literals kept around the field
+    EXPECT_EQ(Format(12, QStringLiteral("(@@)")), QStringLiteral("(12)"));
+    EXPECT_EQ(Format(123, QStringLiteral("(@@)")), QStringLiteral("(123)"));
     const QDateTime dt(QDate(2024, 1, 6), QTime(17, 5, 9));
     EXPECT_EQ(FormatDate(dt.date(), QStringLiteral("yymmdd")), QStringLiteral("240106"));
     EXPECT_EQ(FormatDate(dt.date(), QStringLiteral("yyyymmdd")), QStringLiteral("20240106"));
