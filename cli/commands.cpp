@@ -4,6 +4,7 @@
 #include "cli/json_bangumi.h"
 #include "cli/json_calc.h"
 #include "cli/json_kekka.h"
+#include "app/appcontext.h"
 #include "app/selection.h"
 #include "app/tablebuilder.h"
 #include "cli/json_meeting.h"
@@ -204,8 +205,8 @@ int CmdMakeKdata(const QStringList& args)
 
 namespace {
 
-// A program folder loaded as the main window would: forecast data, then the stadium.
-bool loadFolderStadium(Engine& e, const QString& folderPath, const QString& codeText, CliUi& ui)
+// A program folder loaded as the main window would: global initialisation, then the stadium.
+bool loadFolderStadium(AppContext& app, const QString& codeText)
 {
     bool ok = false;
     const int code = codeText.toInt(&ok);
@@ -213,10 +214,11 @@ bool loadFolderStadium(Engine& e, const QString& folderPath, const QString& code
         std::fprintf(stderr, "%s: not a stadium code\n", qPrintable(codeText));
         return false;
     }
-    e.raceCard.Load(0);
+    app.Initialise(nullptr);
+    Engine& e = app.engine;
+    e.raceCard.Load(app.display.DispStyle);
     e.focus.EnsureGrids();
-    e.st.ForecastDataVersion = ForecastDataLoad(QString(), e.st.ForecastData, e.folder, ui);
-    if (!LoadStadium(e, code, folderPath)) {
+    if (!LoadStadium(e, code, app.folder.root())) {
         std::fprintf(stderr, "stadium %s: the race program does not load\n", qPrintable(codeText));
         return false;
     }
@@ -234,9 +236,9 @@ int CmdRace(const QStringList& args)
     bool ok = false;
     const int race = rest.at(2).toInt(&ok);
     CliUi ui;
-    ProgramFolder folder(QFileInfo(rest.at(0)).absoluteFilePath());
-    Engine e(folder, ui);
-    if (!loadFolderStadium(e, folder.root(), rest.at(1), ui))
+    AppContext app(QFileInfo(rest.at(0)).absoluteFilePath(), ui);
+    Engine& e = app.engine;
+    if (!loadFolderStadium(app, rest.at(1)))
         return 1;
     if (!ok || race < 1 || race > e.Bangumi.RaceNumbers()) {
         std::fprintf(stderr, "%s: no such race\n", qPrintable(rest.at(2)));
@@ -255,10 +257,9 @@ int CmdRace(const QStringList& args)
 int CmdMeeting(const QStringList& args)
 {
     CliUi ui;
-    ProgramFolder folder(QFileInfo(args.at(0)).absoluteFilePath());
-    Engine e(folder, ui);
-    if (!loadFolderStadium(e, folder.root(), args.at(1), ui))
+    AppContext app(QFileInfo(args.at(0)).absoluteFilePath(), ui);
+    if (!loadFolderStadium(app, args.at(1)))
         return 1;
-    PrintJson(QJsonDocument(MeetingJson(e)));
+    PrintJson(QJsonDocument(MeetingJson(app.engine)));
     return 0;
 }

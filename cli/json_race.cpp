@@ -55,6 +55,15 @@ QJsonObject RaceJson(const Engine& e)
     for (int p = 1; p <= 4; ++p)
         panels.append(e.raceCard.sbStatusBar[p]);
     o.insert(QStringLiteral("raceCardPanels"), panels);
+    // The user bets panel: the visible lines as "first-second", with the hit mark.
+    QJsonArray userBets;
+    for (const UserBetLine& line : e.raceCard.userBets) {
+        if (!line.lblUserFunaken.Visible)
+            continue;
+        userBets.append(QJsonObject{{QStringLiteral("bet"), line.lblUserFunaken.Caption + QLatin1Char('-') + line.lblUserFunaken2.Caption},
+                                    {QStringLiteral("hit"), line.lblUserHit.Visible}});
+    }
+    o.insert(QStringLiteral("userBets"), userBets);
     QJsonArray odds;
     for (int h = 1; h <= 6; ++h)
         odds.append(oneBased(st.ForecastOdds[h], [](float v) { return real(v); }));

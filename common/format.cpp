@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -62,7 +63,9 @@ NumberPattern parse(const QString& pattern)
 QByteArray roundedDigits(double value, int decimals, int* intDigits)
 {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value)); // d.dddddddddddddde±xx
+    // d.dddddddddddddde±xx; to_chars gives the same digits as printf, without its overhead.
+    const auto res = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value), std::chars_format::scientific, 14);
+    *res.ptr = '\0';
     QByteArray mant;
     mant.append(buf[0]);
     mant.append(buf + 2, 14);

@@ -399,7 +399,7 @@ void cGrid::FormatString(const QString& strFormat)
 
 void cGrid::DrawCells(int col, int row)
 {
-    if (!refreshFlg_)
+    if (!refreshFlg_ || (surface_ && !surface_->Paints()))
         return;
     GridSurface* hidden = nullptr;
     try {

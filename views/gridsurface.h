@@ -74,6 +74,9 @@ public:
     virtual void SetBackColor(ColorRef color) = 0;
 
     // Native handles for callers that need them; 0 where the platform has none.
+    // False for a surface that keeps no picture (no display): the grid then skips painting,
+    // since nobody will ever see it; cells, layout and hit tests are unaffected.
+    virtual bool Paints() const { return true; }
     virtual quintptr hWnd() const { return 0; }
     virtual quintptr hDc() const { return 0; }
 };

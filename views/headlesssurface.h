@@ -29,6 +29,7 @@ public:
     void SetForeColor(ColorRef c) override { fore_ = c; }
     ColorRef BackColor() const override { return back_; }
     void SetBackColor(ColorRef c) override { back_ = c; }
+    bool Paints() const override { return false; }
     bool visible() const { return visible_; }
 
 private:

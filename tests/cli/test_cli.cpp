@@ -120,6 +120,14 @@ TEST(Cli, RaceAndMeetingOfTheDemoFolder)
     EXPECT_EQ(r.json.value(QStringLiteral("grdFocus")).toArray().size(), 13);
     EXPECT_EQ(r.json.value(QStringLiteral("raceCardPanels")).toArray().size(), 4);
     EXPECT_EQ(r.json.value(QStringLiteral("lblClosingHour")).toString(), QStringLiteral("17:41"));
+    // The demo's default user index fills its column and the user bets panel; 1-2 won.
+    EXPECT_FALSE(r.json.value(QStringLiteral("flexSensyu")).toArray().at(1).toArray().at(22).toString().isEmpty());
+    const QJsonArray userBets = r.json.value(QStringLiteral("userBets")).toArray();
+    ASSERT_FALSE(userBets.isEmpty());
+    int hits = 0;
+    for (const QJsonValue& b : userBets)
+        hits += b.toObject().value(QStringLiteral("hit")).toBool() ? 1 : 0;
+    EXPECT_LE(hits, 1);
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
 
     r = cli({QStringLiteral("race"), demo, QStringLiteral("24"), QStringLiteral("1"), QStringLiteral("--fixed")});

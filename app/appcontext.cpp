@@ -1,0 +1,45 @@
+#include "app/appcontext.h"
+
+#include "engine/forecastdata.h"
+#include "platform/settingsstore.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+AppContext::AppContext(const QString& programFolder, UserInterface& ui, SurfaceFactory surfaces)
+    : folder(programFolder), engine(folder, ui, std::move(surfaces))
+{
+    engine.hooks = this;
+    InitRankPairs(userSisu);
+}
+
+void AppContext::Initialise(const SettingsStore* settings)
+{
+    for (const char* name : {"Temp", "Print"}) {
+        const QString path = folder.AppFilePath(QString::fromLatin1(name));
+        if (!QFileInfo(path).isDir())
+            QDir().mkpath(path);
+    }
+    engine.st.UserTenjiTime.Clear();
+    InitRankPairs(userSisu);
+    LoadUserSisuDefs(userSisu, folder.AppFilePath(QStringLiteral("Users.qvl")));
+    display = settings ? ReadDisplaySettings(*settings) : DisplaySettings{};
+    engine.st.ReportInProgress = false;
+    engine.st.ForecastDataVersion = ForecastDataLoad(QString(), engine.st.ForecastData, folder, engine.ui);
+}
+
+void AppContext::ShowUserSisu(int raceNo)
+{
+    ::ShowUserSisu(engine, userSisu, raceNo);
+}
+
+DisplaySettings ReadDisplaySettings(const SettingsStore& s)
+{
+    DisplaySettings d;
+    d.DispStyle = s.GetInt(QStringLiteral("Settings"), QStringLiteral("DispStyle"), 0);
+    d.FocusPos = s.GetInt(QStringLiteral("Settings"), QStringLiteral("FocusPos"), 1);
+    d.StartupLoad = s.GetBool(QStringLiteral("Startup"), QStringLiteral("Load"), true);
+    d.DeletePrintDir = s.GetBool(QStringLiteral("Settings"), QStringLiteral("DeletePrintDir"), true);
+    d.DeletePrintDirNoMessage = s.GetBool(QStringLiteral("Settings"), QStringLiteral("DeletePrintDirNoMessage"), false);
+    return d;
+}
