@@ -33,6 +33,30 @@ void AppContext::ShowUserSisu(int raceNo)
     ::ShowUserSisu(engine, userSisu, raceNo);
 }
 
+void AppContext::CloseCommentWindow()
+{
+    if (windows)
+        windows->CloseCommentWindow();
+}
+
+void AppContext::ShowCompanionWindows(int raceNo)
+{
+    if (windows)
+        windows->ShowCompanionWindows(raceNo);
+}
+
+void AppContext::ShowResultWindow(int raceNo)
+{
+    if (windows)
+        windows->ShowResultWindow(raceNo);
+}
+
+void AppContext::FocusWindowShown(bool visible)
+{
+    if (windows)
+        windows->FocusWindowShown(visible);
+}
+
 DisplaySettings ReadDisplaySettings(const SettingsStore& s)
 {
     DisplaySettings d;

@@ -30,8 +30,15 @@ public:
     UserSisuSet userSisu;
     DisplaySettings display;
 
-    // EngineHooks: the user index display of the refresh.
+    // The windows that answer the refresh's calls (the desktop program sets it).
+    EngineHooks* windows = nullptr;
+
+    // EngineHooks: the user index display of the refresh; the rest goes to the windows.
     void ShowUserSisu(int raceNo) override;
+    void CloseCommentWindow() override;
+    void ShowCompanionWindows(int raceNo) override;
+    void ShowResultWindow(int raceNo) override;
+    void FocusWindowShown(bool visible) override;
 };
 
 // Reads the display settings from the store, defaults for anything missing or mistyped.

@@ -1,0 +1,8 @@
+// Placeholder until the main window is built.
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    return 0;
+}
