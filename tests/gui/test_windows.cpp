@@ -170,6 +170,7 @@ TEST_F(RaceCardWindowTest, DiagramDrawsTheBoatsWhereTheStatePutsThem)
     const QImage without = v.grab().toImage().copy(0, 0, 80, 24);
     s.picPool.shpSinnyuKotei = true;
     w.render();
+    SaveWindowPicture(v, QStringLiteral("racecard_diagram_marker"));
     const QImage with = v.grab().toImage().copy(0, 0, 80, 24);
     EXPECT_NE(with, without);
 }
