@@ -10,6 +10,7 @@ class AppContext;
 class GridView;
 class QLabel;
 class QTimer;
+class QVBoxLayout;
 class StartDiagramView;
 class UserBetsPanel;
 
@@ -48,7 +49,7 @@ Q_SIGNALS:
 
 private:
     void onRaceCardClicked(int col, int row, const QString& value);
-    void buildHeader(class QVBoxLayout* outer);
+    void buildHeader(QVBoxLayout* col);
 
     AppContext& app_;
     GridView* picMain_ = nullptr;
