@@ -132,6 +132,7 @@ private:
     // Child windows (frmMain_children.cpp).
     QMdiSubWindow* addChild(QWidget* child);
     void placeFocusWindow();
+    void placeResultWindow();
     void renderChildren();
     void hayamiRaceChosen(int raceNo);
 

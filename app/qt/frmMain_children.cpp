@@ -65,6 +65,7 @@ void frmMain::ShowRaceCard()
     sub->move(0, 0);
     sub->show();
     placeFocusWindow();
+    placeResultWindow();
 }
 
 void frmMain::hayamiRaceChosen(int raceNo)
@@ -83,11 +84,11 @@ void frmMain::FocusWindowShown(bool visible)
         app_.engine.focus.EnsureGrids();
         mdiFocus_ = new mdiFocusWindow(app_, mdiArea_);
         addChild(mdiFocus_);
-    }
-    if (QMdiSubWindow* sub = subWindowOf(mdiFocus_)) {
         placeFocusWindow();
-        sub->show();
     }
+    // Shown again where it was (the user may have moved it).
+    if (QMdiSubWindow* sub = subWindowOf(mdiFocus_))
+        sub->show();
 }
 
 void frmMain::placeFocusWindow()
@@ -108,20 +109,30 @@ void frmMain::placeFocusWindow()
 
 void frmMain::ShowResultWindow(int raceNo)
 {
-    if (!mdiResult_) {
+    const bool created = !mdiResult_;
+    if (created) {
         mdiResult_ = new mdiResultWindow(app_, mdiArea_);
-        QMdiSubWindow* sub = addChild(mdiResult_);
-        // Under the bets window when that stands beside the race card.
-        sub->move(0, 0);
+        addChild(mdiResult_);
     }
     mdiResult_->DispData(raceNo);
-    if (QMdiSubWindow* sub = subWindowOf(mdiResult_)) {
-        sub->adjustSize();
-        QMdiSubWindow* focus = subWindowOf(mdiFocus_);
-        if (focus)
-            sub->move(focus->x(), focus->y() + focus->height() + kFocusGap);
+    if (created)
+        placeResultWindow();
+    if (QMdiSubWindow* sub = subWindowOf(mdiResult_))
         sub->show();
-    }
+}
+
+void frmMain::placeResultWindow()
+{
+    QMdiSubWindow* sub = subWindowOf(mdiResult_);
+    if (!sub)
+        return;
+    sub->adjustSize();
+    // Under the bets window, else at the top left.
+    QMdiSubWindow* focus = subWindowOf(mdiFocus_);
+    if (focus && focus->isVisible())
+        sub->move(focus->x(), focus->y() + focus->height() + kFocusGap);
+    else
+        sub->move(0, 0);
 }
 
 void frmMain::RaceRefreshed()
@@ -133,8 +144,8 @@ void frmMain::renderChildren()
 {
     if (mdiMain_)
         mdiMain_->render();
-    if (mdiFocus_ && app_.engine.focus.Visible)
-        placeFocusWindow();
+    if (mdiFocus_)
+        mdiFocus_->render();
 }
 
 void frmMain::CloseRaceWindows(bool bangumiList)

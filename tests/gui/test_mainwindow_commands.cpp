@@ -2,6 +2,7 @@
 // and race video commands, the race card's requests, the background menu; and a look at it.
 #include "mainwindow_fixture.h"
 
+#include "app/qt/frmSplash.h"
 #include "engine/racecard.h"
 
 #include <QAction>
@@ -226,4 +227,9 @@ TEST_F(MainWindowTest, Screenshot)
     window->model().SelectRace(0);
     QApplication::processEvents();
     EXPECT_TRUE(window->grab().save(target));
+
+    // The splash as it looks before it closes.
+    frmSplash splash(SplashTimings{1, 1, 1, 1, 1, 1});
+    splash.exec();
+    EXPECT_TRUE(splash.grab().save(QString(target).replace(QStringLiteral(".png"), QStringLiteral("-splash.png"))));
 }
