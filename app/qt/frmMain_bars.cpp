@@ -8,6 +8,9 @@
 #include "platform/qt/qtsurface.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,6 +44,32 @@ QFont GothicFont(int pointSize, bool bold = false)
     f.setBold(bold);
     return f;
 }
+
+// Draws the race list entries as they are: the item views' own text layout drops the leading
+// blank of " 1", and the race numbers would no longer line up.
+class RaceListDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString text = opt.text;
+        opt.text.clear();
+        QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+        painter->save();
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
+                                          opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(opt.rect.adjusted(4, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        painter->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(8, 6);
+    }
+};
 
 } // namespace
 
@@ -101,6 +130,8 @@ void frmMain::buildMenus()
     }
 
     QMenu* select = menus_.value(int(MainMenu::Select));
+    // Fixed pitch, so that "11#" stands under "01#".
+    select->setFont(GothicFont(10));
     for (int code = 1; code <= 24; ++code) {
         QAction* a = select->addAction(model_.state.stadiums[code].caption);
         a->setObjectName(QStringLiteral("mnuKyoteijyoCD%1").arg(code - 1));
@@ -183,6 +214,10 @@ void frmMain::buildNavigationBar()
     cboRaceNo_ = new QComboBox(tbToolbar_);
     cboRaceNo_->setObjectName(QStringLiteral("cboRaceNo"));
     cboRaceNo_->setFont(GothicFont(11));
+    // The drop-down is a window of its own and does not inherit the font; the entries line up
+    // only in the fixed-pitch face.
+    cboRaceNo_->view()->setFont(GothicFont(11));
+    cboRaceNo_->setItemDelegate(new RaceListDelegate(cboRaceNo_));
     cboRaceNo_->setMinimumWidth(230);
     cboRaceNo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     connect(cboRaceNo_, &QComboBox::activated, this, [this](int index) { model_.SelectRace(index); });

@@ -227,6 +227,18 @@ TEST_F(MainWindowTest, Screenshot)
     window->model().SelectRace(0);
     QApplication::processEvents();
     EXPECT_TRUE(window->grab().save(target));
+    // The race list dropped down.
+    window->raceList()->showPopup();
+    QApplication::processEvents();
+    EXPECT_TRUE(window->raceList()->view()->window()->grab().save(
+        QString(target).replace(QStringLiteral(".png"), QStringLiteral("-races.png"))));
+    window->raceList()->hidePopup();
+    // The stadium menu with the meeting titles in its right-hand column.
+    QMenu* select = window->menu(MainMenu::Select);
+    select->popup(window->mapToGlobal(QPoint(80, 20)));
+    QApplication::processEvents();
+    EXPECT_TRUE(select->grab().save(QString(target).replace(QStringLiteral(".png"), QStringLiteral("-stadiums.png"))));
+    select->hide();
 
     // The splash as it looks before it closes.
     frmSplash splash(SplashTimings{1, 1, 1, 1, 1, 1});

@@ -255,3 +255,16 @@ TEST_F(MainWindowTest, KyoteijyoCodeSelectTakesOnlyNumbers)
     EXPECT_EQ(app->engine.Bangumi.KyoteijyoCode(), QStringLiteral("22"));
     EXPECT_EQ(window->labelKyoteijyo()->text(), QStringLiteral("22#  福岡"));
 }
+
+TEST_F(MainWindowTest, ReopeningWithoutAWorkingCopySaysSoAndChangesNothing)
+{
+    settings.SetString(QStringLiteral("Startup"), QStringLiteral("Load"), QStringLiteral("False"));
+    QFile::remove(demo.file(QStringLiteral("BANGUMI.QVL")));
+    CreateAndLoad();
+    window->action(QStringLiteral("mnuOpenLast"))->trigger();
+    ASSERT_EQ(ui.shown.size(), 1);
+    EXPECT_EQ(ui.shown[0].title, QStringLiteral("番組ファイル読み込みエラー(01)"));
+    EXPECT_TRUE(ui.shown[0].text.startsWith(QStringLiteral("ファイルが見つかりません。\r\n")));
+    EXPECT_FALSE(window->menu(MainMenu::Select)->menuAction()->isEnabled());
+    EXPECT_FALSE(window->stadiumButton(24)->isEnabled());
+}
