@@ -14,6 +14,17 @@ void setupGrid(cGrid& g, GridSurface& surface, int cols, int rows, float fontSiz
     g.AllBackColor(back);
 }
 
+// Widens a column, if need be, so that `sample` fits on one line (the grid wraps by the sum of
+// the single characters' widths).
+void fitColumn(cGrid& g, int col, const QString& sample)
+{
+    int need = 2 * g.TextOffsetX() + 1;
+    for (const QChar c : sample)
+        need += g.Surface()->TextWidth(QString(c));
+    if (g.ColWidth(col) < need)
+        g.ColWidth(col, need);
+}
+
 // Position of `what` at or after the 0-based index `from`, -1 when absent.
 qsizetype find(const QString& text, const QString& what, qsizetype from)
 {
@@ -59,6 +70,11 @@ void mdiResultState::Load()
     s.RowBackColor(0, kSlitTitleBackColor);
     s.GridLine(false);
     s.ColWidth(3, 0); // the fourth column carries nothing
+    // The longest deciding move ("まくり差し") is wider than the sample title.
+    fitColumn(s, 2, QStringLiteral("まくり差し"));
+    const int slitWidth = kSlitLateRoom + kBoatWidth + kSlitFlyingRoom;
+    if (s.ColWidth(0) < slitWidth)
+        s.ColWidth(0, slitWidth);
 
     const QString haitoFormat = QStringLiteral("^単　勝|^ 1-2-3 |>1,111,111円|１");
     const QString labels[2][5] = {
@@ -71,6 +87,7 @@ void mdiResultState::Load()
         h.ColBackColor(0, kHaitoLabelBackColor);
         for (int row = 0; row < 5; ++row)
             h.CellValue(row, 0, labels[i][row]);
+        fitColumn(h, 3, QStringLiteral("120")); // ３連単 ranks run past 100
     }
 
     cGrid& w = grdWave;
@@ -85,14 +102,15 @@ void mdiResultState::Load()
         g->Refresh(false);
     }
 
-    // The boats stand in the slit column, rows 1-6; the offset puts a boat placed at
-    // (course - 1) x row height - 6 in the middle of its course's row.
+    // The boats stand in the slit column, rows 1-6, with the start line a little inside its
+    // right edge; the offset puts a boat placed at (course - 1) x row height - 6 in the
+    // middle of its course's row.
     const GridCell& firstRow = s.Cell(0, 1);
     const int rowHeight = s.RowHeight(1);
     picPool.Left = s.Left() + firstRow.Left;
     picPool.Top = s.Top() + firstRow.Top + (rowHeight - kBoatHeight) / 2 + 6;
     picPool.ScaleLeft = 0;
-    picPool.ScaleWidth = s.ColWidth(0);
+    picPool.ScaleWidth = s.ColWidth(0) - kSlitFlyingRoom;
     picPool.ScaleHeight = 6 * rowHeight;
     for (SlitBoat& b : imgBoat)
         b.Visible = false;

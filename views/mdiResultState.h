@@ -45,6 +45,10 @@ public:
     static constexpr int kBoatHeight = 18;
     // Slit rows are the surface height shared among the seven rows.
     static constexpr int kSlitRowHeight = 26;
+    // The slit column holds the pool: room right of the start line for flying boats (so they
+    // do not cover the timing texts), and behind the boat's length for late ones (0.70 s).
+    static constexpr int kSlitFlyingRoom = 20;
+    static constexpr int kSlitLateRoom = 70;
 
     explicit mdiResultState(SurfaceFactory factory = HeadlessSurfaceFactory());
 

@@ -97,7 +97,8 @@ TEST_F(ResultDispTest, LoadBuildsTheFiveGridsWithTheirTitlesAndColours)
     EXPECT_EQ(w.grdHaito[1].CellBackColor(2, 3), 0xCAFDD6u);
     EXPECT_EQ(w.grdWave.CellBackColor(1, 1), 0xC1FFFFu);
     EXPECT_EQ(w.grdSlit.RowHeight(0), mdiResultState::kSlitRowHeight);
-    EXPECT_EQ(L(), w.grdSlit.ColWidth(0));
+    EXPECT_EQ(L(), w.grdSlit.ColWidth(0) - mdiResultState::kSlitFlyingRoom);
+    EXPECT_GE(L() - 40 - 70, 0) << "a start of 0.70 s still shows whole";
     EXPECT_EQ(w.lblNotice.Caption, QStringLiteral("内容については主催者発行のものと照合して下さい"));
 }
 
@@ -235,6 +236,28 @@ TEST_F(ResultDispTest, SpecialPayoutAndCombinationsInFinishingOrder)
     EXPECT_EQ(haito(1, 4), QStringList({"", "3-2", "320円", "5"}));
     EXPECT_EQ(result(6), QStringList({"S1", "5", "原田才一", " .  . "}));
     EXPECT_EQ(result(1)[2], QStringLiteral("富永大一"));
+}
+
+// K240101 津 (09) 8R: "３連単   2-6-4   177400  人気   117", slow starts (.37), "S0  1".
+TEST_F(ResultDispTest, LongTextsFitTheirCells)
+{
+    load(QStringLiteral("B240101"), QStringLiteral("K240101"), QStringLiteral("09"));
+    DispData(e, 8);
+    const mdiResultState& w = e.result;
+    EXPECT_EQ(haito(1, 0), QStringList({"３連単", "2-6-4", "177,400円", "117"}));
+    EXPECT_EQ(haito(0, 3), QStringList({"２連単", "2-6", "20,350円", "28"}));
+    EXPECT_EQ(result(6)[0], QStringLiteral("S0"));
+    EXPECT_EQ(slit(2), QStringList({".37", "抜き　　　"}));
+    EXPECT_EQ(w.imgBoat[2].Left, L() - 40 - 37);
+
+    // Three-digit ranks and the longest deciding move show whole, on one line.
+    const cGrid& h = w.grdHaito[1];
+    EXPECT_EQ(h.SplitCellText(h.Cell(3, 0)), QStringList({"117"}));
+    EXPECT_EQ(h.SplitCellText(h.Cell(2, 0)), QStringList({"177,400円"}));
+    GridCell move = w.grdSlit.Cell(2, 1);
+    move.Value = QStringLiteral("まくり差し");
+    EXPECT_EQ(w.grdSlit.SplitCellText(move), QStringList({"まくり差し"}));
+    EXPECT_EQ(w.grdResult.SplitCellText(w.grdResult.Cell(2, 1)), QStringList({"中野夢斗"}));
 }
 
 // K240318 びわこ (11): races 7-12 were called off ("7R  中　止" in the payout table) and have

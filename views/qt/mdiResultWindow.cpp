@@ -22,6 +22,9 @@ public:
         setAttribute(Qt::WA_NoSystemBackground);
         for (int f = 1; f <= 6; ++f)
             pictures_[f - 1] = BoatPicture(f, mdiResultState::kBoatWidth, mdiResultState::kBoatHeight);
+        // The hull ends short of the picture's right edge; shift the pictures so that the bow
+        // itself is where the timing puts it.
+        bowShift_ = pictures_[0].width() - 1 - bowColumn(pictures_[0]);
     }
 
 protected:
@@ -39,13 +42,24 @@ protected:
         for (int f = 1; f <= 6; ++f) {
             const SlitBoat& b = state_.imgBoat[size_t(f)];
             if (b.Visible)
-                p.drawImage(pool.Left + b.Left, pool.Top + b.Top, pictures_[f - 1]);
+                p.drawImage(pool.Left + b.Left + bowShift_, pool.Top + b.Top, pictures_[f - 1]);
         }
     }
 
 private:
+    // The rightmost column of the picture that is mostly opaque.
+    static int bowColumn(const QImage& picture)
+    {
+        for (int x = picture.width() - 1; x > 0; --x)
+            for (int y = 0; y < picture.height(); ++y)
+                if (qAlpha(picture.pixel(x, y)) > 128)
+                    return x;
+        return picture.width() - 1;
+    }
+
     mdiResultState& state_;
     QImage pictures_[6];
+    int bowShift_ = 0;
 };
 
 namespace {

@@ -23,6 +23,7 @@ public:
     // For tests and the main window.
     QLabel* headingLabel() const { return heading_; }
     QLabel* noticeLabel() const { return notice_; }
+    GridView* slitView() const { return slit_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
