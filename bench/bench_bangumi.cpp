@@ -14,14 +14,6 @@ namespace {
 
 const QString kDay = QStringLiteral(QUORVEL_SOURCE_DIR "/tests/data/real/program/B240103.TXT");
 
-class SilentUi : public UserInterface {
-public:
-    void ShowMessage(const QString&, MsgIcon, const QString&) override { ++messages; }
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    int messages = 0;
-};
-
 void BM_ReadAndDecode(benchmark::State& state)
 {
     for (auto _ : state) {

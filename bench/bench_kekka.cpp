@@ -12,13 +12,6 @@ namespace {
 
 const QString kFile = QStringLiteral(QUORVEL_SOURCE_DIR "/tests/data/real/results/K240103.TXT");
 
-class SilentUi : public UserInterface {
-public:
-    void ShowMessage(const QString&, MsgIcon, const QString&) override {}
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return std::nullopt; }
-};
-
 QStringList StadiumCodes()
 {
     QByteArray bytes;

@@ -13,13 +13,6 @@
 
 namespace {
 
-class SilentUi : public UserInterface {
-public:
-    void ShowMessage(const QString&, MsgIcon, const QString&) override { std::abort(); }
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return {}; }
-};
-
 QString DataPath(const char* relative)
 {
     return QStringLiteral(QUORVEL_SOURCE_DIR "/tests/data/real/") + QLatin1String(relative);

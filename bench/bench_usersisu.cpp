@@ -17,14 +17,6 @@ const QString kData = QStringLiteral(QUORVEL_SOURCE_DIR "/tests/data/real/");
 const QString kFormula =
     QStringLiteral("( - K + R ) * 100 + ( A + C ) * 2 - G / 10 + K * H + ( B - D ) / 3");
 
-class SilentUi : public UserInterface {
-public:
-    void ShowMessage(const QString&, MsgIcon, const QString&) override { ++messages; }
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    int messages = 0;
-};
-
 struct Race {
     QTemporaryDir tmp;
     ProgramFolder folder{tmp.path()};

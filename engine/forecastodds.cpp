@@ -3,6 +3,7 @@
 #include "common/errors.h"
 #include "engine/engine.h"
 #include "engine/marks.h"
+#include "common/checkedmath.h"
 
 #include <cfloat>
 #include <cmath>
@@ -10,19 +11,6 @@
 
 namespace {
 
-float toSingle(double v)
-{
-    if (!std::isfinite(v) || std::fabs(v) > double(FLT_MAX))
-        RaiseError(ErrOverflow);
-    return float(v);
-}
-
-double divide(double a, double b)
-{
-    if (b == 0.0)
-        RaiseError(a == 0.0 ? ErrOverflow : ErrDivisionByZero);
-    return a / b;
-}
 
 } // namespace
 
@@ -41,18 +29,18 @@ std::array<float, 7> ForecastPoints(Engine& e, int raceNo)
 
     std::array<float, 7> P{};
     for (int f = 1; f <= 6; ++f)
-        P[size_t(f)] = toSingle(72.0 / f);
+        P[size_t(f)] = ToSingle(72.0 / f);
 
     // Each indicator ranks the six boats (the tie term favours the lower frame) and gives
     // 36 / rank points, times `weight`.
     auto indicator = [&](const std::function<double(int)>& value, double weight) {
         FrameValues v{};
         for (int f = 1; f <= 6; ++f)
-            v[size_t(f)] = toSingle(value(f) - f / 1000.0);
+            v[size_t(f)] = ToSingle(value(f) - f / 1000.0);
         FrameRanks rank{}, item{};
         RankSort(v, false, rank, item);
         for (int f = 1; f <= 6; ++f)
-            P[size_t(f)] = toSingle(P[size_t(f)] + divide(36.0, rank[size_t(f)]) * weight);
+            P[size_t(f)] = ToSingle(P[size_t(f)] + CheckedDivide(36.0, rank[size_t(f)]) * weight);
     };
     indicator([&](int f) { return b.SensyuZenkokuSyoritu(raceNo, f); }, 1);
     indicator([&](int f) { return b.SensyuZenkokuFSyoritu(raceNo, f); }, 1);
@@ -90,16 +78,16 @@ std::array<float, 7> ForecastPoints(Engine& e, int raceNo)
             bonus -= 24;
         if (seiseki.contains(QLatin1Char('L')))
             bonus -= 24;
-        P[size_t(f)] = toSingle(P[size_t(f)] + bonus - f / 1000.0);
+        P[size_t(f)] = ToSingle(P[size_t(f)] + bonus - f / 1000.0);
     }
 
     FrameRanks rank{}, item{};
     RankSort(P, false, rank, item);
     for (int f = 1; f <= 6; ++f) {
         switch (rank[size_t(f)]) {
-        case 1: P[size_t(f)] = toSingle(P[size_t(f)] * 2.2); break;
-        case 2: P[size_t(f)] = toSingle(P[size_t(f)] * 1.25); break;
-        case 3: P[size_t(f)] = toSingle(P[size_t(f)] * 1.11); break;
+        case 1: P[size_t(f)] = ToSingle(P[size_t(f)] * 2.2); break;
+        case 2: P[size_t(f)] = ToSingle(P[size_t(f)] * 1.25); break;
+        case 3: P[size_t(f)] = ToSingle(P[size_t(f)] * 1.11); break;
         default: break;
         }
     }
@@ -118,21 +106,21 @@ void ForecastOddsFromPoints(const std::array<float, 7>& P, ForecastOddsTable& od
     std::array<float, 7> share{};
     double T = 0;
     for (int f = 1; f <= 6; ++f) {
-        share[size_t(f)] = toSingle(divide(P[size_t(f)], S) * 100.0);
+        share[size_t(f)] = ToSingle(CheckedDivide(P[size_t(f)], S) * 100.0);
         T += share[size_t(f)];
     }
-    const float total = toSingle(T);
+    const float total = ToSingle(T);
     for (int h = 1; h <= 6; ++h) {
         double R = 0;
         for (int k = 1; k <= 6; ++k)
             if (k != h)
                 R += share[size_t(k)];
-        const float rest = toSingle(R);
+        const float rest = ToSingle(R);
         for (int j = 1; j <= 6; ++j) {
             if (j == h)
                 continue;
-            const double chance = divide(double(share[size_t(h)]) * share[size_t(j)], rest);
-            odds[size_t(h)][size_t(j)] = toSingle(divide(0.75 * total, chance));
+            const double chance = CheckedDivide(double(share[size_t(h)]) * share[size_t(j)], rest);
+            odds[size_t(h)][size_t(j)] = ToSingle(CheckedDivide(0.75 * total, chance));
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "engine/marks.h"
 
+#include "common/checkedmath.h"
+
 #include "common/errors.h"
 #include "engine/engine.h"
 
@@ -66,20 +68,6 @@ int checkedCourse(int course)
     return course;
 }
 
-// A single-precision result, or error 6 when it does not fit.
-float toSingle(double v)
-{
-    if (!std::isfinite(v) || std::fabs(v) > double(FLT_MAX))
-        RaiseError(ErrOverflow);
-    return float(v);
-}
-
-double divide(double a, double b)
-{
-    if (b == 0.0)
-        RaiseError(a == 0.0 ? ErrOverflow : ErrDivisionByZero);
-    return a / b;
-}
 
 FrameRanks ranks(const FrameValues& values, bool ascending)
 {
@@ -96,7 +84,7 @@ FrameValues NamiheiValues(Engine& e, int raceNo)
     for (int f = 1; f <= 6; ++f) {
         const QString no = e.Bangumi.SensyuNo(raceNo, f);
         const cBangumiFile& b = e.Bangumi;
-        v[size_t(f)] = toSingle(10.0 * b.SensyuZenkokuSyoritu(raceNo, f) + b.SensyuZenkokuFSyoritu(raceNo, f)
+        v[size_t(f)] = ToSingle(10.0 * b.SensyuZenkokuSyoritu(raceNo, f) + b.SensyuZenkokuFSyoritu(raceNo, f)
                                 + b.MotorFSyoritu(raceNo, f) + (50.0 - 100.0 * e.Sensyu.StartTiming(no)) - f / 100.0);
     }
     return v;
@@ -108,7 +96,7 @@ FrameValues FunakichiValues(Engine& e, int raceNo)
     for (int f = 1; f <= 6; ++f) {
         const int c = checkedCourse(e.st.ExpectCourse[size_t(f)]);
         const auto& k = e.st.KDataCourse[size_t(c)];
-        v[size_t(f)] = toSingle(0.33 * e.Bangumi.SensyuZenkokuFSyoritu(raceNo, f) + e.Bangumi.Tansyoritu(raceNo, f)
+        v[size_t(f)] = ToSingle(0.33 * e.Bangumi.SensyuZenkokuFSyoritu(raceNo, f) + e.Bangumi.Tansyoritu(raceNo, f)
                                 + 0.01 * e.Bangumi.MotorFSyoritu(raceNo, f) + 0.33 * (double(k[1]) + k[2])
                                 - f / 1000.0);
     }
@@ -124,7 +112,7 @@ FrameValues YosukeValues(Engine& e, int raceNo)
         // overflow) leaves 40 and the next step works on that.
         auto step = [&](auto compute) {
             try {
-                score = toSingle(compute(double(score)));
+                score = ToSingle(compute(double(score)));
             } catch (...) {
                 score = 40.0f;
             }
@@ -138,8 +126,8 @@ FrameValues YosukeValues(Engine& e, int raceNo)
         }
         step([&](double) { return double(e.Sensyu.CourseStartHatujyun(no, c)); });
         step([&](double s) { return s * e.Bangumi.SensyuZenkokuFSyoritu(raceNo, f); });
-        step([&](double s) { return divide(s, e.Sensyu.CourseFSyoritu(no, c)); });
-        step([&](double s) { return divide(s, e.Bangumi.SensyuZenkokuSyoritu(raceNo, f)); });
+        step([&](double s) { return CheckedDivide(s, e.Sensyu.CourseFSyoritu(no, c)); });
+        step([&](double s) { return CheckedDivide(s, e.Bangumi.SensyuZenkokuSyoritu(raceNo, f)); });
         step([&](double s) { return s - f / 1000.0; });
         v[size_t(f)] = score;
     }

@@ -28,9 +28,10 @@ public:
 // left out (table building, benchmarks).
 class SilentUi : public UserInterface {
 public:
-    void ShowMessage(const QString&, MsgIcon, const QString& = {}) override {}
+    void ShowMessage(const QString&, MsgIcon, const QString& = {}) override { ++messages; }
     bool AskYesNo(const QString&, const QString& = {}) override { return false; }
     std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    int messages = 0; // how many boxes would have been shown
 };
 
 // Prints message boxes to standard error as "title: text" and answers every question with

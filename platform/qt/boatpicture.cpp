@@ -16,7 +16,10 @@ QImage BoatPicture(int frame, int width, int height)
     QPainterPath hull;
     hull.moveTo(0, 1);
     hull.lineTo(w * 0.62, 1);
-    hull.quadTo(w, h / 2, w * 0.62, h - 1); // rounded bow on the right
+    // Rounded bow whose tip is the picture's right edge: the start diagram places a boat by
+    // where its bow touches.
+    hull.quadTo(w * 0.92, 1, w, h / 2);
+    hull.quadTo(w * 0.92, h - 1, w * 0.62, h - 1);
     hull.lineTo(0, h - 1);
     hull.closeSubpath();
     p.setPen(QPen(QColor(40, 40, 40), 1));
