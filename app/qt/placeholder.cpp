@@ -1,1 +1,0 @@
-// The main window and start-up live here.
