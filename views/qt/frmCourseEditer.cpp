@@ -15,12 +15,17 @@
 #include <QVBoxLayout>
 
 // The editing area: the course rows, the six boats and the drag outline of the editor state.
+// Boats are drawn kPad lower than the editor's coordinates, so that a boat at the top of its
+// row sits in the middle of the row's band (and of its course label).
 class CoursePool : public QWidget {
 public:
+    static constexpr int kPad = (int(CourseEditor::kRowPitch) - CourseEditor::kBoatHeight) / 2;
+    static constexpr int kHeight = CourseEditor::kPoolHeight + kPad;
+
     CoursePool(CourseEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor)
     {
         setObjectName(QStringLiteral("picPool"));
-        setFixedSize(CourseEditor::kPoolWidth, CourseEditor::kPoolHeight);
+        setFixedSize(CourseEditor::kPoolWidth, kHeight);
         setCursor(Qt::OpenHandCursor);
         for (int f = 1; f <= 6; ++f)
             pictures_[f - 1] = BoatPicture(f, CourseEditor::kBoatWidth, CourseEditor::kBoatHeight);
@@ -43,18 +48,18 @@ protected:
         for (int f = 1; f <= 6; ++f) {
             const CourseEditor::Picture& pic = editor_.imgBoat[size_t(f - 1)];
             if (f != editor_.DragFrame())
-                p.drawImage(pic.Left, pic.Top, pictures_[f - 1]);
+                p.drawImage(pic.Left, pic.Top + kPad, pictures_[f - 1]);
         }
         // The boat being dragged is drawn last, above the others.
         if (const int f = editor_.DragFrame()) {
             const CourseEditor::Picture& pic = editor_.imgBoat[size_t(f - 1)];
-            p.drawImage(pic.Left, pic.Top, pictures_[f - 1]);
+            p.drawImage(pic.Left, pic.Top + kPad, pictures_[f - 1]);
         }
         if (editor_.shpDrag.Visible) {
             const CourseEditor::Outline& o = editor_.shpDrag;
             p.setPen(QPen(Qt::black, 1, Qt::DashLine));
             p.setBrush(Qt::NoBrush);
-            p.drawRect(o.Left - 2, o.Top - 2, o.Width + 3, o.Height + 3);
+            p.drawRect(o.Left - 2, o.Top + kPad - 2, o.Width + 3, o.Height + 3);
         }
     }
 
@@ -63,7 +68,7 @@ protected:
         if (e->button() != Qt::LeftButton)
             return;
         const QPoint pt = e->position().toPoint();
-        if (editor_.MouseDown(pt.x(), pt.y())) {
+        if (editor_.MouseDown(pt.x(), pt.y() - kPad)) {
             setCursor(Qt::ClosedHandCursor);
             update();
         }
@@ -74,7 +79,7 @@ protected:
         if (!editor_.Dragging())
             return;
         const QPoint pt = e->position().toPoint();
-        editor_.MouseMove(pt.x(), pt.y());
+        editor_.MouseMove(pt.x(), pt.y() - kPad);
         update();
     }
 
@@ -83,7 +88,7 @@ protected:
         if (e->button() != Qt::LeftButton || !editor_.Dragging())
             return;
         const QPoint pt = e->position().toPoint();
-        editor_.MouseUp(pt.x(), pt.y());
+        editor_.MouseUp(pt.x(), pt.y() - kPad);
         setCursor(Qt::OpenHandCursor);
         update();
     }
@@ -121,7 +126,7 @@ frmCourseEditer::frmCourseEditer(AppContext& app, QWidget* parent) : QDialog(par
 
     // Course labels beside the rows, each centred on its row.
     auto* labels = new QWidget(this);
-    labels->setFixedSize(28, CourseEditor::kPoolHeight);
+    labels->setFixedSize(28, CoursePool::kHeight);
     const QString digits[6] = {QStringLiteral("１"), QStringLiteral("２"), QStringLiteral("３"),
                                QStringLiteral("４"), QStringLiteral("５"), QStringLiteral("６")};
     for (int k = 0; k < 6; ++k) {
@@ -129,7 +134,7 @@ frmCourseEditer::frmCourseEditer(AppContext& app, QWidget* parent) : QDialog(par
         l->setObjectName(QStringLiteral("lblCourse%1").arg(k + 1));
         l->setAlignment(Qt::AlignCenter);
         const int top = CourseEditor::RowTop(k);
-        const int bottom = k == 5 ? CourseEditor::kPoolHeight : CourseEditor::RowTop(k + 1);
+        const int bottom = k == 5 ? CoursePool::kHeight : CourseEditor::RowTop(k + 1);
         l->setGeometry(0, top, labels->width(), bottom - top);
     }
 
