@@ -3,7 +3,8 @@
 #include "platform/ui.h"
 
 Engine::Engine(const ProgramFolder& folder_, UserInterface& ui_, SurfaceFactory surfaces)
-    : folder(folder_), ui(ui_), Bangumi(folder_, ui_), Sensyu(ui_), Kekka(ui_), raceCard(surfaces), focus(surfaces)
+    : folder(folder_), ui(ui_), Bangumi(folder_, ui_), Sensyu(ui_), Kekka(ui_), raceCard(surfaces), focus(surfaces),
+      result(surfaces)
 {
 }
 

@@ -9,6 +9,7 @@
 #include "engine/meetingdata.h"
 #include "views/mdiFocusState.h"
 #include "views/mdiMainState.h"
+#include "views/mdiResultState.h"
 
 #include <QDateTime>
 #include <functional>
@@ -42,6 +43,7 @@ struct Engine {
 
     mdiMainState raceCard; // mdiMain
     mdiFocusState focus;   // mdiFocus
+    mdiResultState result; // mdiResult
 
     // Main-window facts read by the refresh.
     bool SinnyuFixation = false; // "進入固定" checked
