@@ -127,12 +127,27 @@ void frmMain::placeResultWindow()
     if (!sub)
         return;
     sub->adjustSize();
-    // Under the bets window, else at the top left.
+    // The first free place where the whole window is visible: beside the bets window, under
+    // it, under the race card; otherwise as far up and left as it needs to stay on screen.
+    const QRect area = mdiArea_->viewport()->rect();
+    QList<QPoint> candidates;
     QMdiSubWindow* focus = subWindowOf(mdiFocus_);
-    if (focus && focus->isVisible())
-        sub->move(focus->x(), focus->y() + focus->height() + kFocusGap);
-    else
-        sub->move(0, 0);
+    QMdiSubWindow* card = subWindowOf(mdiMain_);
+    if (focus && focus->isVisible()) {
+        candidates << QPoint(focus->x() + focus->width() + kFocusGap, focus->y())
+                   << QPoint(focus->x(), focus->y() + focus->height() + kFocusGap);
+    }
+    if (card && card->isVisible())
+        candidates << QPoint(card->x(), card->y() + card->height() + kFocusGap)
+                   << QPoint(card->x() + card->width() + kFocusGap, card->y());
+    for (const QPoint& p : candidates)
+        if (area.contains(QRect(p, sub->size()))) {
+            sub->move(p);
+            return;
+        }
+    const QPoint preferred = candidates.isEmpty() ? QPoint(0, 0) : candidates.value(1, candidates.first());
+    sub->move(qMax(0, qMin(preferred.x(), area.width() - sub->width())),
+              qMax(0, qMin(preferred.y(), area.height() - sub->height())));
 }
 
 void frmMain::RaceRefreshed()
