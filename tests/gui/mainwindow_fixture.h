@@ -6,6 +6,7 @@
 #include "platform/qt/qtsurface.h"
 #include "platform/qt/qtui.h"
 #include "platform/settingsstore.h"
+#include "guiapp.h"
 #include "support/testsupport.h"
 
 #include <QAbstractItemView>
@@ -24,36 +25,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
-
-// The one QApplication of the test program: made before the first test and deleted after the
-// last, while Qt's own objects still exist (argc/argv outlive it).
-class MainWindowAppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!QCoreApplication::instance())
-            app_ = new QApplication(argc_, argv_);
-    }
-    void TearDown() override
-    {
-        delete app_;
-        app_ = nullptr;
-    }
-
-private:
-    static inline int argc_ = 1;
-    static inline char arg0_[] = "test_gui";
-    static inline char* argv_[] = {arg0_, nullptr};
-    QApplication* app_ = nullptr;
-};
-
-inline const bool kMainWindowAppEnvironment =
-    (::testing::AddGlobalTestEnvironment(new MainWindowAppEnvironment), true);
-
-inline QApplication& MainWindowTestApp()
-{
-    return *qobject_cast<QApplication*>(QCoreApplication::instance());
-}
 
 // The source tree's demo folder copied into a temporary folder.
 struct DemoFolder {
@@ -89,7 +60,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest()
     {
-        MainWindowTestApp();
+        TestApplication();
         // Anything the clean-up moves to the trash stays in the temporary folder.
         qputenv("XDG_DATA_HOME", trashHome.path().toLocal8Bit());
         ui.scripted = true;

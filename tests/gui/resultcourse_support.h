@@ -6,6 +6,8 @@
 #include "platform/qt/qtsurface.h"
 #include "support/testsupport.h"
 
+#include "guiapp.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -13,24 +15,10 @@
 #include <QWidget>
 #include <memory>
 
-// Creates the application object on first use (or uses one another test made).
-inline void EnsureResultCourseApp()
-{
-    if (QApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "test_gui";
-    static char* argv[] = {name, nullptr};
-    // Kept to the end of the process: destroying it after main has returned is not safe.
-    static QApplication* app = new QApplication(argc, argv);
-    Q_UNUSED(app);
-}
-
 // The demo folder copied into a temporary program folder, stadium 24 loaded with Qt surfaces.
 struct DemoDesk {
     DemoDesk()
     {
-        EnsureResultCourseApp();
         const QDir demo(TestDataDir() + QStringLiteral("/../../demo"));
         for (const QString& name : demo.entryList(QDir::Files))
             QFile::copy(demo.filePath(name), tmp.filePath(name));

@@ -1,36 +1,12 @@
 #pragma once
-// Helpers of the exhibition time dialog tests: one QApplication for the program (an existing
-// one is reused) and key presses sent the way the window system delivers them.
+// Helpers of the exhibition time dialog tests: key presses sent the way the window system
+// delivers them.
+#include "guiapp.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QString>
 #include <gtest/gtest.h>
-
-// Makes the QApplication before the first test unless one exists, and deletes the one it made
-// after the last (a QApplication left to the exit handlers outlives parts of Qt).
-class TenjiTimeAppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (QCoreApplication::instance())
-            return;
-        static int argc = 1;
-        static char name[] = "test_gui";
-        static char* argv[] = {name, nullptr};
-        owned_ = new QApplication(argc, argv);
-    }
-    void TearDown() override
-    {
-        delete owned_;
-        owned_ = nullptr;
-    }
-
-private:
-    QApplication* owned_ = nullptr;
-};
-
-inline ::testing::Environment* const kTenjiTimeAppEnvironment =
-    ::testing::AddGlobalTestEnvironment(new TenjiTimeAppEnvironment);
 
 inline void TenjiTimeSendKey(QWidget* target, int key, const QString& text,
                              Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false)

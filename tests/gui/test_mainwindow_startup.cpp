@@ -294,7 +294,7 @@ TEST_F(MainWindowTest, OldReportFilesGoOnlyOnTheCleanupDays)
 
 TEST(Splash, RowsSlideInFromBothSides)
 {
-    MainWindowTestApp();
+    TestApplication();
     QImage black(10, 4, QImage::Format_ARGB32);
     black.fill(Qt::black);
     SlideInPicture picture(black);
@@ -325,7 +325,7 @@ TEST(Splash, RowsSlideInFromBothSides)
 
 TEST(Splash, ShowsVersionAndMessageThenClosesWithOk)
 {
-    MainWindowTestApp();
+    TestApplication();
     SplashTimings fast{1, 1, 1, 1, 1, 1};
     frmSplash splash(fast);
     EXPECT_EQ(splash.versionLabel()->text().section(QLatin1Char('\n'), 0, 0), QStringLiteral("Version: 6.00"));

@@ -15,8 +15,6 @@
 
 namespace {
 
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new WindowsTestEnvironment);
-
 QColor colorOf(ColorRef c)
 {
     return ToQColor(c);

@@ -7,6 +7,8 @@
 #include "platform/qt/qtsurface.h"
 #include "support/testsupport.h"
 
+#include "guiapp.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -15,34 +17,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// The application these tests made, if they made it (another test may have made one first).
-inline std::unique_ptr<QApplication>& WindowsTestApplication()
-{
-    static std::unique_ptr<QApplication> app;
-    return app;
-}
-
-inline void EnsureWindowsTestApplication()
-{
-    if (QApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "test_gui";
-    static char* argv[] = {name, nullptr};
-    WindowsTestApplication() = std::make_unique<QApplication>(argc, argv);
-}
-
-// Ends the application after the last test, before the program's exit handlers run (Qt's
-// input devices must go while the application still exists).
-class WindowsTestEnvironment : public ::testing::Environment {
-public:
-    void TearDown() override { WindowsTestApplication().reset(); }
-};
-
 struct DemoWindowsContext {
     explicit DemoWindowsContext(int raceNo = 1)
     {
-        EnsureWindowsTestApplication();
         const QDir demo(TestDataDir() + QStringLiteral("/../../demo"));
         for (const QString& name : demo.entryList(QDir::Files))
             QFile::copy(demo.filePath(name), tmp.filePath(name));
